@@ -1,0 +1,127 @@
+#include "core/common/textcodec.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace pelinor::core {
+
+namespace {
+
+constexpr const char* kCp932Name = "windows-31j";
+
+bool startsWith(const QByteArray& bytes, std::initializer_list<unsigned char> mark)
+{
+    if (bytes.size() < static_cast<qsizetype>(mark.size()))
+        return false;
+    qsizetype i = 0;
+    for (unsigned char c : mark) {
+        if (static_cast<unsigned char>(bytes[i++]) != c)
+            return false;
+    }
+    return true;
+}
+
+QString decodeUtf16(const QByteArray& bytes, bool littleEndian)
+{
+    QString text;
+    const qsizetype units = bytes.size() / 2;
+    text.resize(units);
+    auto* out = text.data();
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.constData());
+    for (qsizetype i = 0; i < units; ++i) {
+        const auto lo = littleEndian ? in[2 * i] : in[2 * i + 1];
+        const auto hi = littleEndian ? in[2 * i + 1] : in[2 * i];
+        out[i] = QChar(static_cast<char16_t>(lo | (hi << 8)));
+    }
+    return text;
+}
+
+QByteArray encodeUtf16(QStringView text, bool littleEndian)
+{
+    QByteArray bytes;
+    bytes.resize(2 * (text.size() + 1));
+    auto* out = reinterpret_cast<unsigned char*>(bytes.data());
+    auto put = [&](qsizetype i, char16_t unit) {
+        const auto lo = static_cast<unsigned char>(unit & 0xFF);
+        const auto hi = static_cast<unsigned char>(unit >> 8);
+        out[2 * i] = littleEndian ? lo : hi;
+        out[2 * i + 1] = littleEndian ? hi : lo;
+    };
+    put(0, 0xFEFF);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        put(i + 1, text[i].unicode());
+    return bytes;
+}
+
+} // namespace
+
+QString decodeCp932(const QByteArray& bytes)
+{
+    QStringDecoder decoder(kCp932Name);
+    return decoder.decode(bytes);
+}
+
+QString decodeUtf16Le(const QByteArray& bytes)
+{
+    return decodeUtf16(startsWith(bytes, {0xFF, 0xFE}) ? bytes.mid(2) : bytes, true);
+}
+
+QString decodeText(const QByteArray& bytes, TextEncoding* detected)
+{
+    TextEncoding encoding = TextEncoding::Cp932;
+    QString text;
+    if (startsWith(bytes, {0xFF, 0xFE})) {
+        encoding = TextEncoding::Utf16Le;
+        text = decodeUtf16(bytes.mid(2), true);
+    } else if (startsWith(bytes, {0xFE, 0xFF})) {
+        encoding = TextEncoding::Utf16Be;
+        text = decodeUtf16(bytes.mid(2), false);
+    } else if (startsWith(bytes, {0xEF, 0xBB, 0xBF})) {
+        encoding = TextEncoding::Utf8;
+        text = QString::fromUtf8(bytes.mid(3));
+    } else {
+        text = decodeCp932(bytes);
+    }
+    if (detected)
+        *detected = encoding;
+    return text;
+}
+
+QByteArray encodeCp932(QStringView text)
+{
+    QStringEncoder encoder(kCp932Name);
+    QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError())
+        return bytes;
+
+    // Some character is missing from the code page: encode one character at a time so that each missing
+    // one becomes a single default character, whatever substitute the converter would choose.
+    bytes.clear();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        qsizetype length = 1;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            length = 2;
+        QStringEncoder single(kCp932Name);
+        const QByteArray piece = single.encode(text.mid(i, length));
+        bytes += single.hasError() ? QByteArray("?") : piece;
+        i += length - 1;
+    }
+    return bytes;
+}
+
+QByteArray encodeText(QStringView text, TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Cp932:
+        return encodeCp932(text);
+    case TextEncoding::Utf8:
+        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case TextEncoding::Utf16Le:
+        return encodeUtf16(text, true);
+    case TextEncoding::Utf16Be:
+        return encodeUtf16(text, false);
+    }
+    return {};
+}
+
+} // namespace pelinor::core

@@ -1,0 +1,74 @@
+#include "core/common/textfile.h"
+
+#include "core/common/atomicfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace pelinor::core {
+
+QStringList splitLines(QStringView text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start).toString());
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start).toString());
+    return lines;
+}
+
+TextFileContent readTextFile(const QString& path, qint64 maxBytes)
+{
+    TextFileContent content;
+    QFile file(path);
+    const QFileInfo info(path);
+    content.exists = info.exists() && !info.isDir();
+    if (!content.exists)
+        return content;
+    if (maxBytes > 0 && info.size() > maxBytes) {
+        content.error = QCoreApplication::translate("pelinor::core::TextFile", "ファイル「%1」は大きすぎて読めません。")
+                            .arg(QDir::toNativeSeparators(path));
+        return content;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        content.error = QCoreApplication::translate("pelinor::core::TextFile", "ファイル「%1」を読めませんでした。\n%2")
+                            .arg(QDir::toNativeSeparators(path), file.errorString());
+        return content;
+    }
+    const QByteArray bytes = file.readAll();
+    content.readable = true;
+    content.lines = splitLines(decodeText(bytes, &content.encoding));
+    return content;
+}
+
+QString joinLines(const QStringList& lines)
+{
+    qsizetype size = 0;
+    for (const QString& line : lines)
+        size += line.size() + 2;
+    QString text;
+    text.reserve(size);
+    for (const QString& line : lines) {
+        text += line;
+        text += u"\r\n";
+    }
+    return text;
+}
+
+bool writeTextFile(const QString& path, const QStringList& lines, TextEncoding encoding, QString* error)
+{
+    return writeFileAtomically(path, encodeText(joinLines(lines), encoding), error);
+}
+
+} // namespace pelinor::core

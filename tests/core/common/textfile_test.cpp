@@ -1,0 +1,81 @@
+#include "core/common/textfile.h"
+#include "support/tempworld.h"
+
+#include <gtest/gtest.h>
+
+using namespace pelinor::core;
+using pelinor::test::TempWorld;
+
+TEST(TextFile, SplitsLinesAtCrLfCrAndLf)
+{
+    EXPECT_EQ(splitLines(u"a\r\nb\rc\nd"), (QStringList{u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs}));
+    EXPECT_EQ(splitLines(u"a\r\n"), QStringList{u"a"_qs});
+    EXPECT_EQ(splitLines(u"a\r\n\r\nb\n"), (QStringList{u"a"_qs, QString(), u"b"_qs}));
+    EXPECT_EQ(splitLines(u"\n\r"), (QStringList{QString(), QString()}));
+    EXPECT_TRUE(splitLines(u"").isEmpty());
+}
+
+TEST(TextFile, DetectsByteOrderMarksElseCodePage932)
+{
+    struct Case {
+        QByteArray bytes;
+        TextEncoding encoding;
+    };
+    const QString text = u"Я ɔ あ"_qs;
+    const Case cases[] = {
+        {QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2),
+         TextEncoding::Utf16Le},
+        {encodeText(text, TextEncoding::Utf16Be), TextEncoding::Utf16Be},
+        {QByteArray("\xEF\xBB\xBF") + text.toUtf8(), TextEncoding::Utf8},
+    };
+    for (const Case& c : cases) {
+        TextEncoding found = TextEncoding::Cp932;
+        EXPECT_EQ(decodeText(c.bytes, &found), text);
+        EXPECT_EQ(found, c.encoding);
+    }
+    TextEncoding found = TextEncoding::Utf8;
+    EXPECT_EQ(decodeText(QByteArray("\x83\x8D\x83\x56\x83\x41\x8C\xEA"), &found), u"ロシア語"_qs);
+    EXPECT_EQ(found, TextEncoding::Cp932);
+    // Half-width katakana are single bytes in code page 932.
+    EXPECT_EQ(decodeText(QByteArray("\xB7\xDE\xD8\xBC\xB1\x8C\xEA")), u"ｷﾞﾘｼｱ語"_qs);
+}
+
+TEST(TextFile, WritesCodePage932WithDefaultCharacterAndCrLf)
+{
+    TempWorld world;
+    ASSERT_TRUE(writeTextFile(world.path(u"a.txt"_qs), {u"ｷﾞﾘｼｱ語"_qs, u"ɔ\\~"_qs}, TextEncoding::Cp932));
+    EXPECT_EQ(world.readBytes(u"a.txt"_qs), QByteArray("\xB7\xDE\xD8\xBC\xB1\x8C\xEA\r\n?\\~\r\n"));
+}
+
+TEST(TextFile, WritesUtf16LittleEndianWithMark)
+{
+    TempWorld world;
+    ASSERT_TRUE(writeTextFile(world.path(u"w.utx"_qs), {u"Я"_qs, QString()}, TextEncoding::Utf16Le));
+    EXPECT_EQ(world.readBytes(u"w.utx"_qs), QByteArray("\xFF\xFE\x2F\x04\r\0\n\0\r\0\n\0", 12));
+    EXPECT_EQ(decodeUtf16Le(QByteArray("\x2F\x04", 2)), u"Я"_qs); // the mark is optional there
+}
+
+TEST(TextFile, ReadsMissingAndOversizedFilesAsAbsentOrUnreadable)
+{
+    TempWorld world;
+    EXPECT_FALSE(readTextFile(world.path(u"none.txt"_qs)).exists);
+    world.writeBytes(u"big.txt"_qs, QByteArray(100, 'x'));
+    const TextFileContent big = readTextFile(world.path(u"big.txt"_qs), 10);
+    EXPECT_TRUE(big.exists);
+    EXPECT_FALSE(big.readable);
+    EXPECT_FALSE(big.error.isEmpty());
+}
+
+TEST(TextFile, FailedWriteKeepsOldContentAndSaysWhy)
+{
+    TempWorld world;
+    world.writeBytes(u"keep.txt"_qs, "old\r\n");
+    world.writeBytes(u"blocker"_qs, "a file, not a folder");
+    QString error;
+    EXPECT_FALSE(writeTextFile(world.path(u"blocker/x.txt"_qs), {u"new"_qs}, TextEncoding::Cp932, &error));
+    EXPECT_TRUE(error.contains(u"x.txt"_qs));
+    EXPECT_EQ(world.readBytes(u"keep.txt"_qs), QByteArray("old\r\n"));
+    ASSERT_TRUE(writeTextFile(world.path(u"keep.txt"_qs), {u"new"_qs}, TextEncoding::Cp932));
+    EXPECT_EQ(world.readBytes(u"keep.txt"_qs), QByteArray("new\r\n"));
+    EXPECT_EQ(QDir(world.path()).entryList(QDir::Files).size(), 2); // no temporary file left behind
+}

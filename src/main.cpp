@@ -1,4 +1,6 @@
-int main()
+#include "ui/app/programentry.h"
+
+int main(int argc, char** argv)
 {
-    return 0;
+    return pelinor::ui::runProgram(argc, argv);
 }

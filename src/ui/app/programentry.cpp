@@ -1,0 +1,66 @@
+#include "ui/app/programentry.h"
+
+#include "core/app/folders.h"
+#include "platform/singleinstance.h"
+#include "ui/app/fontsubstitutes.h"
+#include "ui/app/tmainfrm.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QTranslator>
+
+namespace pelinor::ui {
+
+namespace {
+
+QString executableDir(const char* argv0)
+{
+    // Found before the application object exists, so that a second copy can end without touching the
+    // display. /proc names the real executable whatever the current folder.
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    if (self.exists())
+        return QFileInfo(self.symLinkTarget()).absolutePath();
+    return QFileInfo(QString::fromLocal8Bit(argv0)).absolutePath();
+}
+
+/// The interface is Japanese whatever the desktop's language, so Qt's own buttons read はい / いいえ too.
+void loadJapaneseTranslation(QTranslator& translator)
+{
+    if (translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
+}
+
+} // namespace
+
+int runProgram(int argc, char** argv)
+{
+    platform::SingleInstance instance(QStringLiteral("これはロシア語入力ソフトです"));
+    if (!instance.tryAcquire())
+        return 0;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pelinor"));
+    QApplication::setOrganizationName(QStringLiteral("Norvanta"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("pelinor"));
+    QTranslator qtTranslator;
+    loadJapaneseTranslation(qtTranslator);
+    registerFontSubstitutes();
+
+    core::Folders folders(core::FolderRoots::fromEnvironment(executableDir(argc > 0 ? argv[0] : "")));
+    const QStringList failures = folders.setUpFolders();
+    for (const QString& message : failures)
+        QMessageBox::warning(nullptr, QStringLiteral("Pelinor"), message, QMessageBox::Yes);
+
+    int exitCode = 0;
+    {
+        TMainFrm mainWindow(folders);
+        mainWindow.show();
+        exitCode = QApplication::exec();
+    }
+    instance.release();
+    return exitCode;
+}
+
+} // namespace pelinor::ui

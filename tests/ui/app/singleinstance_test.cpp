@@ -1,0 +1,67 @@
+#include "support/testworld.h"
+
+#include <QProcess>
+#include <QtTest>
+
+#include <csignal>
+
+using namespace pelinor;
+
+/// Starts the real program in a private world and checks that only one copy runs per user.
+class SingleInstanceTest : public QObject {
+    Q_OBJECT
+
+    static QString program() { return qEnvironmentVariable("PELINOR_BINARY_DIR") + QStringLiteral("/bin/pelinor"); }
+
+    static void startFirst(QProcess& process, const test::TestWorld& world)
+    {
+        QProcessEnvironment env = world.environment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        process.start(program(), {});
+        QVERIFY(process.waitForStarted());
+        // The marker is written while the main window is created: the lock is held by then.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(world.systemFolder() + QStringLiteral("/Leaf360.txt")), 20000);
+    }
+
+private Q_SLOTS:
+    void secondStartEndsAtOnceWhileTheFirstRuns()
+    {
+        test::TestWorld world;
+        QProcess first;
+        startFirst(first, world);
+
+        QProcess second;
+        second.setProcessEnvironment(world.environment());
+        second.start(program(), {});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+
+        first.kill();
+        first.waitForFinished();
+    }
+
+    void killedFirstCopyDoesNotBlockTheNextStart()
+    {
+        test::TestWorld world;
+        QProcess first;
+        startFirst(first, world);
+        first.kill(); // SIGKILL: no chance to release the lock
+        QVERIFY(first.waitForFinished());
+
+        QProcess next;
+        QProcessEnvironment env = world.environment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        next.setProcessEnvironment(env);
+        next.start(program(), {});
+        QVERIFY(next.waitForStarted());
+        QVERIFY(!next.waitForFinished(3000)); // still running: it took over the lock
+        next.kill();
+        next.waitForFinished();
+    }
+};
+
+QTEST_GUILESS_MAIN(SingleInstanceTest)
+#include "singleinstance_test.moc"

@@ -1,0 +1,121 @@
+#include "core/app/folders.h"
+#include "support/testworld.h"
+#include "ui/app/tmainfrm.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+using namespace pelinor;
+
+namespace {
+
+/// Clicks "Yes" on every message box that appears and remembers its text.
+class MessageBoxCatcher : public QObject {
+public:
+    MessageBoxCatcher()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (box && box->isVisible()) {
+                    m_texts.append(box->text());
+                    box->button(QMessageBox::Yes)->click();
+                }
+            }
+        });
+        m_timer.start(20);
+    }
+    QStringList texts() const { return m_texts; }
+
+private:
+    QTimer m_timer;
+    QStringList m_texts;
+};
+
+core::Folders setUpWorld(const test::TestWorld& world)
+{
+    world.apply();
+    core::Folders folders(core::FolderRoots::fromEnvironment(QString()));
+    folders.setUpFolders();
+    return folders;
+}
+
+} // namespace
+
+class TMainFrmTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstStartCopiesShippedFilesAndShowsTheInputAreas()
+    {
+        test::TestWorld world;
+        ui::TMainFrm window(setUpWorld(world));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Pelinor"));
+        QVERIFY(window.findChild<QLineEdit*>(QStringLiteral("PhoneticArea")));
+        QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("ForeignArea")));
+        QCOMPARE(world.readBytes(world.systemFolder() + QStringLiteral("/Leaf360.txt")), QByteArray("GF-RD1\r\n"));
+        QVERIFY(QFileInfo::exists(world.path(QStringLiteral("appdata/Norvanta/Pelinor/Tbl"))));
+        // The phonetic area takes the stored phonetic colour.
+        QCOMPARE(window.phoneticArea()->palette().color(QPalette::Base), QColor(0xF8, 0xFF, 0xC0));
+    }
+
+    void storedValuesShapeTheWindowAndClosingWritesAllSettings()
+    {
+        test::TestWorld world;
+        world.writeBytes(world.settingsFile(), "CandBg,#102030\r\nUsrMainFontSize,24\r\nMainLeft,30\r\n"
+                                               "MainTop,40\r\nMainWidth,700\r\nMainHeight,600\r\n");
+        {
+            ui::TMainFrm window(setUpWorld(world));
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QCOMPARE(window.phoneticArea()->palette().color(QPalette::Base), QColor(0x10, 0x20, 0x30));
+            QCOMPARE(window.foreignArea()->font().pointSize(), 24);
+            QCOMPARE(window.size(), QSize(700, 600));
+            QVERIFY(window.foreignArea()->hasFocus());
+            window.close();
+        }
+        const QByteArray saved = world.readBytes(world.settingsFile());
+        QCOMPARE(saved.count("\r\n"), 78);
+        QVERIFY(saved.startsWith("MainLeft,"));
+        QVERIFY(saved.contains("\r\nCandBg,#102030\r\n"));
+        QVERIFY(saved.contains("\r\nMainWidth,700\r\nMainHeight,600\r\n"));
+    }
+
+    void discardedSettingsAreNotWritten()
+    {
+        test::TestWorld world;
+        {
+            ui::TMainFrm window(setUpWorld(world));
+            window.settings().setDiscardSettings(true);
+            window.show();
+            window.close();
+        }
+        QVERIFY(!QFileInfo::exists(world.settingsFile()));
+    }
+
+    void failedWritesIntoTheSystemFolderAreReportedOnce()
+    {
+        test::TestWorld world;
+        // A regular file where the system folder belongs: neither the marker nor the settings can be written.
+        world.writeBytes(world.path(QStringLiteral("appdata/Norvanta/Pelinor/Sys")), "not a folder");
+        MessageBoxCatcher catcher;
+        {
+            ui::TMainFrm window(setUpWorld(world));
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            window.close();
+        }
+        QTRY_COMPARE(catcher.texts().size(), 1);
+        QVERIFY(catcher.texts().constFirst().contains(QStringLiteral("Leaf360.txt")));
+        QCOMPARE(world.readBytes(world.path(QStringLiteral("appdata/Norvanta/Pelinor/Sys"))),
+                 QByteArray("not a folder"));
+    }
+};
+
+QTEST_MAIN(TMainFrmTest)
+#include "tmainfrm_test.moc"

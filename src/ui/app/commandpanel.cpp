@@ -1,0 +1,67 @@
+#include "ui/app/commandpanel.h"
+
+#include "ui/transfer/transferindicator.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace pelinor::ui {
+
+CommandPanel::CommandPanel(const std::array<QAction*, kButtonCount>& commands, QAction* transfer, QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("CommandPanel"));
+    setFixedSize(560, 66);
+    for (int i = 0; i < kButtonCount; ++i)
+        m_buttons[static_cast<size_t>(i)] = makeButton(commands[static_cast<size_t>(i)], 6 + 48 * i);
+    m_transferButton = makeButton(transfer, 386);
+    m_transferButton->setObjectName(QStringLiteral("TransferButton"));
+
+    auto* separator = new QFrame(this);
+    separator->setFrameShape(QFrame::VLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    separator->setGeometry(438, 4, 2, 58);
+
+    m_indicator = new TransferIndicator(this);
+    m_indicator->setObjectName(QStringLiteral("Shape1"));
+    m_indicator->move(446, 6);
+
+    m_autoPaste = new QCheckBox(this);
+    m_autoPaste->setObjectName(QStringLiteral("CheckBox3"));
+    m_autoPaste->setAccessibleName(tr("自動貼り付け"));
+    m_autoPaste->setGeometry(449, 38, 20, 20);
+
+    auto* caption = new QLabel(tr("■転送モード"), this);
+    caption->setGeometry(478, 6, 80, 18);
+
+    m_modeDisplay = new QLineEdit(this);
+    m_modeDisplay->setObjectName(QStringLiteral("Edit2"));
+    m_modeDisplay->setAccessibleName(tr("■転送モード"));
+    m_modeDisplay->setReadOnly(true);
+    m_modeDisplay->setFocusPolicy(Qt::NoFocus);
+    m_modeDisplay->setGeometry(476, 28, 82, 24);
+    QFont displayFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    displayFont.setPointSize(11);
+    displayFont.setBold(true);
+    m_modeDisplay->setFont(displayFont);
+    m_modeDisplay->setStyleSheet(QStringLiteral("QLineEdit { background: black; color: lime; border: none; }"));
+}
+
+QToolButton* CommandPanel::makeButton(QAction* action, int left)
+{
+    auto* button = new QToolButton(this);
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setIconSize(QSize(26, 26));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(left, 1, 47, 62);
+    button->setAccessibleName(action->text());
+    return button;
+}
+
+} // namespace pelinor::ui

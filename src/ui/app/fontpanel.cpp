@@ -1,0 +1,51 @@
+#include "ui/app/fontpanel.h"
+
+#include "core/app/inputmodes.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+
+namespace pelinor::ui {
+
+FontPanel::FontPanel(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FontPanel"));
+    setMinimumWidth(193);
+
+    m_fontBox = new QComboBox(this);
+    m_fontBox->setObjectName(QStringLiteral("FontBox"));
+    m_fontBox->setAccessibleName(tr("フォント"));
+    m_fontBox->setEditable(true);
+    m_fontBox->setMaxVisibleItems(20);
+    m_fontBox->setInsertPolicy(QComboBox::NoInsert);
+    m_fontBox->setMinimumWidth(180);
+
+    m_inputModeBox = new QComboBox(this);
+    m_inputModeBox->setObjectName(QStringLiteral("InputModeBox"));
+    m_inputModeBox->setAccessibleName(tr("入力モード"));
+    m_inputModeBox->setFixedWidth(128);
+    QFont modeFont = m_inputModeBox->font();
+    modeFont.setPointSize(11);
+    m_inputModeBox->setFont(modeFont);
+    for (int item = 0; item < core::kInputModeCount; ++item)
+        m_inputModeBox->addItem(core::inputModeAtItem(item).label);
+
+    m_sizeBox = new QComboBox(this);
+    m_sizeBox->setObjectName(QStringLiteral("SizeBox"));
+    m_sizeBox->setAccessibleName(tr("サイズ"));
+    m_sizeBox->setEditable(true);
+    m_sizeBox->setMaxVisibleItems(20);
+    m_sizeBox->setInsertPolicy(QComboBox::NoInsert);
+    m_sizeBox->setFixedWidth(50);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 6, 4, 6);
+    grid->setHorizontalSpacing(4);
+    grid->addWidget(m_fontBox, 0, 0, 1, 3);
+    grid->addWidget(m_inputModeBox, 1, 0);
+    grid->setColumnStretch(1, 1);
+    grid->addWidget(m_sizeBox, 1, 2, Qt::AlignRight);
+}
+
+} // namespace pelinor::ui

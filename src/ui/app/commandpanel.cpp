@@ -15,7 +15,8 @@ CommandPanel::CommandPanel(const std::array<QAction*, kButtonCount>& commands, Q
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("CommandPanel"));
-    setFixedSize(560, 66);
+    // 560 wide as designed, with room for the transfer-mode label in the fonts of a Linux desktop.
+    setFixedSize(580, 66);
     for (int i = 0; i < kButtonCount; ++i)
         m_buttons[static_cast<size_t>(i)] = makeButton(commands[static_cast<size_t>(i)], 6 + 48 * i);
     m_transferButton = makeButton(transfer, 386);
@@ -36,14 +37,17 @@ CommandPanel::CommandPanel(const std::array<QAction*, kButtonCount>& commands, Q
     m_autoPaste->setGeometry(449, 38, 20, 20);
 
     auto* caption = new QLabel(tr("■転送モード"), this);
-    caption->setGeometry(478, 6, 80, 18);
+    QFont captionFont = caption->font();
+    captionFont.setPixelSize(12);
+    caption->setFont(captionFont);
+    caption->setGeometry(476, 6, 100, 18);
 
     m_modeDisplay = new QLineEdit(this);
     m_modeDisplay->setObjectName(QStringLiteral("Edit2"));
     m_modeDisplay->setAccessibleName(tr("■転送モード"));
     m_modeDisplay->setReadOnly(true);
     m_modeDisplay->setFocusPolicy(Qt::NoFocus);
-    m_modeDisplay->setGeometry(476, 28, 82, 24);
+    m_modeDisplay->setGeometry(476, 28, 102, 24);
     QFont displayFont(QStringLiteral("ＭＳ Ｐゴシック"));
     displayFont.setPointSize(11);
     displayFont.setBold(true);

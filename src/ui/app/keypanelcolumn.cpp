@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -46,6 +47,9 @@ KeyPanelColumn::KeyPanelColumn(QWidget* parent)
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("KeyPanelTabs"));
     m_tabs->setMinimumSize(100, 252);
+    QFont tabFont = m_tabs->tabBar()->font();
+    tabFont.setPixelSize(12);
+    m_tabs->tabBar()->setFont(tabFont);
     for (const char* name : {"RomajiPage", "KeyboardPage", "PhoneticPage"}) {
         auto* page = new QWidget;
         page->setObjectName(QString::fromLatin1(name));

@@ -2,29 +2,61 @@
 
 #include "core/app/folders.h"
 #include "core/app/settings.h"
+#include "ui/app/mainmenus.h"
 
 #include <QMainWindow>
 
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QSplitter;
+class QTabWidget;
+
+namespace pelinor::core {
+struct ScriptInfo;
+}
 
 namespace pelinor::ui {
 
-/// The main window: the workbench with its phonetic and foreign-language input areas. Creating it runs
-/// the program's start-up steps in their fixed order (settings, first-run copy of the shipped files,
-/// then the window's own set-up); closing it runs the shutdown steps and writes the settings file.
+class CommandPanel;
+class FontPanel;
+class KeyPanelColumn;
+
+/// The main window, the workbench: the top bar with the function keys, the transfer controls and the
+/// font panel; the phonetic and foreign-language input areas beside the key panel column; the lower tab
+/// area with the word list and the symbol library; the status bar. Creating it runs the program's
+/// start-up steps in their fixed order; closing it runs the shutdown steps and writes the settings file.
 class TMainFrm : public QMainWindow {
     Q_OBJECT
 
 public:
     /// `folders` must have been set up; the window keeps its own copy and owns the settings record.
     explicit TMainFrm(const core::Folders& folders, QWidget* parent = nullptr);
+    ~TMainFrm() override;
 
     core::Settings& settings() { return m_settings; }
     const core::Folders& folders() const { return m_folders; }
+    const MainMenus& menus() const { return m_menus; }
 
     QLineEdit* phoneticArea() const { return m_phoneticArea; }
     QPlainTextEdit* foreignArea() const { return m_foreignArea; }
+    KeyPanelColumn* keyPanelColumn() const { return m_keyPanels; }
+    QTabWidget* lowerTabs() const { return m_lowerTabs; }
+    CommandPanel* commandPanel() const { return m_commandPanel; }
+    FontPanel* fontPanel() const { return m_fontPanel; }
+    QLabel* statusPanel(int index) const { return m_statusPanels.at(static_cast<size_t>(index)); }
+
+    /// Makes input mode 1 to 7 current: script, captions, folders, font, tables and panels follow.
+    void SwitchInputMode(int mode);
+    /// Empties both input areas and gives the foreign-language area the focus (F2).
+    void AreaClear();
+    /// Writes the short label of the current transfer mode into the transfer-mode display.
+    void ShowTransferMode();
 
     /// Applies the stored geometry (or the centred default) and gives the foreign-language area the
     /// focus; runs once, when the window is first shown.
@@ -33,21 +65,62 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
     void FormClose();
-    void buildInputPanel();
+    void buildActions();
+    void buildWindow();
+    QWidget* buildTopBar();
+    QWidget* buildInputPanel();
     void SetUpMainWindow();
+    void BuildFunctionKeyBar();
+    void ApplyStoredMode();
+    void wireControls();
+    void applyStoredSplits();
+    void applyUnderStretch(bool on);
+    void captionTransferModeItems();
+    void captionKeyboardPage(bool withSpace);
+    void applyForeignFont(const QString& family);
+    void fontBoxChanged();
+    void sizeBoxChanged();
+    void inputModeBoxChanged(int item);
+    void chooseRussianLayout(bool typewriter);
+    void switchFocusBetweenAreas();
+    void runEditCommand(const char* method);
     void storeLiveState();
     /// Shows a failed write into the system folder; only the first one of a run is shown.
     void reportSystemWriteFailure(const QString& message);
 
     core::Folders m_folders;
     core::Settings m_settings;
+    MainMenus m_menus;
+
+    QAction* m_exitAction = nullptr;
+    QAction* m_clearAction = nullptr;
+    QAction* m_registerAction = nullptr;
+    QAction* m_modifyAction = nullptr;
+    QAction* m_searchAction = nullptr;
+    QAction* m_padAction = nullptr;
+    QAction* m_optionAction = nullptr;
+    QAction* m_transferAction = nullptr;
+    QAction* m_focusSwitchAction = nullptr;
+
+    CommandPanel* m_commandPanel = nullptr;
+    FontPanel* m_fontPanel = nullptr;
+    QCheckBox* m_underStretchBox = nullptr;
+    QSplitter* m_topSplitter = nullptr;
+    QSplitter* m_middleSplitter = nullptr;
+    QSplitter* m_verticalSplitter = nullptr;
     QLineEdit* m_phoneticArea = nullptr;
     QPlainTextEdit* m_foreignArea = nullptr;
+    KeyPanelColumn* m_keyPanels = nullptr;
+    QTabWidget* m_lowerTabs = nullptr;
+    std::array<QLabel*, 2> m_statusPanels{};
+
     bool m_placed = false;
+    bool m_splitsApplied = false;
     bool m_closed = false;
     bool m_systemWriteFailureShown = false;
 };

@@ -1,0 +1,249 @@
+// The main window's input modes, font boxes, function keys and edit commands.
+
+#include "core/app/inputmodes.h"
+#include "core/transfer/transfermode.h"
+#include "ui/app/commandpanel.h"
+#include "ui/app/fontboxes.h"
+#include "ui/app/fontpanel.h"
+#include "ui/app/keypanelcolumn.h"
+#include "ui/app/tmainfrm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+namespace pelinor::ui {
+
+using core::SettingKey;
+
+void TMainFrm::wireControls()
+{
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(m_menus.exit, &QAction::triggered, this, &QWidget::close);
+    connect(m_clearAction, &QAction::triggered, this, &TMainFrm::AreaClear);
+    connect(m_focusSwitchAction, &QAction::triggered, this, &TMainFrm::switchFocusBetweenAreas);
+
+    connect(m_fontPanel->inputModeBox(), &QComboBox::activated, this, &TMainFrm::inputModeBoxChanged);
+    connect(m_fontPanel->fontBox(), &QComboBox::currentTextChanged, this, &TMainFrm::fontBoxChanged);
+    connect(m_fontPanel->sizeBox()->lineEdit(), &QLineEdit::editingFinished, this, &TMainFrm::sizeBoxChanged);
+    connect(m_fontPanel->sizeBox(), &QComboBox::activated, this, &TMainFrm::sizeBoxChanged);
+    connect(m_underStretchBox, &QCheckBox::clicked, this, &TMainFrm::applyUnderStretch);
+    connect(m_commandPanel->autoPasteBox(), &QCheckBox::clicked, this,
+            [this](bool on) { m_settings.setFlag(SettingKey::AutoPasteFlg, on); });
+
+    // The layout menu shows the current arrangement when it opens.
+    connect(m_menus.ime, &QMenu::aboutToShow, this, [this] {
+        const bool typewriter = m_settings.flag(SettingKey::RusTWFlg);
+        m_menus.russianTypewriter->setChecked(typewriter);
+        m_menus.russianStandard->setChecked(!typewriter);
+    });
+    connect(m_menus.russianTypewriter, &QAction::triggered, this, [this] { chooseRussianLayout(true); });
+    connect(m_menus.russianStandard, &QAction::triggered, this, [this] { chooseRussianLayout(false); });
+
+    // The transfer-mode menu checks the current mode when it opens; an item makes its mode current.
+    connect(m_menus.transferMode, &QMenu::aboutToShow, this, [this] {
+        const int current = m_settings.integer(SettingKey::TransMode);
+        for (size_t i = 0; i < m_menus.transferModes.size(); ++i)
+            m_menus.transferModes[i]->setChecked(MainMenus::transferModeOfItem(static_cast<int>(i)) == current);
+    });
+    for (size_t i = 0; i < m_menus.transferModes.size(); ++i) {
+        const int mode = MainMenus::transferModeOfItem(static_cast<int>(i));
+        connect(m_menus.transferModes[i], &QAction::triggered, this, [this, mode] {
+            m_settings.setInteger(SettingKey::TransMode, mode);
+            ShowTransferMode();
+        });
+    }
+
+    // The edit commands act on the focused field.
+    connect(m_menus.edit, &QMenu::aboutToShow, this, [this] {
+        m_menus.wordWrap->setChecked(m_settings.flag(SettingKey::WordWrapFlg));
+        m_menus.scrollBars->setChecked(m_settings.flag(SettingKey::ScroBarsFlg));
+    });
+    connect(m_menus.undo, &QAction::triggered, this, [this] { runEditCommand("undo"); });
+    connect(m_menus.cut, &QAction::triggered, this, [this] { runEditCommand("cut"); });
+    connect(m_menus.copy, &QAction::triggered, this, [this] { runEditCommand("copy"); });
+    connect(m_menus.paste, &QAction::triggered, this, [this] { runEditCommand("paste"); });
+    connect(m_menus.remove, &QAction::triggered, this, [this] { runEditCommand("del"); });
+    connect(m_menus.selectAll, &QAction::triggered, this, [this] { runEditCommand("selectAll"); });
+
+    // Items whose windows are not part of the program yet.
+    for (QAction* pending :
+         {m_menus.open, m_menus.save, m_menus.saveAs, m_menus.wordWrap, m_menus.scrollBars, m_menus.newWordBook,
+          m_menus.wordBookProperties, m_menus.deleteWordBook, m_menus.editGroupNames, m_menus.createDictionaryFiles,
+          m_menus.playWithMediaPlayer, m_menus.searchWordBooks, m_menus.registerWord, m_menus.editWord,
+          m_menus.moveWord, m_menus.jump, m_menus.deleteWord, m_menus.closeWordBook, m_menus.settings,
+          m_menus.symbolDatabase, m_menus.candidateEditor, m_menus.htmlListTool, m_menus.conversionTool,
+          m_menus.codeChecker, m_menus.helpContents, m_menus.version})
+        pending->setEnabled(false);
+}
+
+void TMainFrm::SwitchInputMode(int mode)
+{
+    const core::InputModeInfo& info = core::inputMode(mode);
+    m_settings.setInteger(SettingKey::InputMode, info.mode);
+    if (info.hasScript) {
+        const core::ScriptInfo& script = core::scriptInfo(info.script);
+        // 1. Script values.
+        m_settings.setScriptCharset(script.charset);
+        m_settings.setScriptName(script.name);
+        m_settings.setDirectionLabels(script.foreignFirst, script.japaneseFirst);
+        // 2.-3. Page captions and the foreign transfer-mode items.
+        m_keyPanels->tabs()->setTabText(KeyPanelColumn::RomajiPage, script.name + tr("ローマ字"));
+        captionKeyboardPage(false);
+        m_keyPanels->tabs()->setTabText(KeyPanelColumn::PhoneticPage, tr("発音記号"));
+        captionTransferModeItems();
+        // 5. The script's folders.
+        m_folders.setCurrentWordBookFolder(m_folders.wordBookFolder(script.folder));
+        m_folders.setCurrentDictionaryFolder(m_folders.dictionaryFolder(script.folder));
+        // 6. The script's font, when the box lists it; the box's rule runs with what it shows.
+        SelectFontInBox(m_fontPanel->fontBox(), m_settings.text(script.fontKey));
+        fontBoxChanged();
+        // 8. The script's tables become the foreign set's.
+        m_settings.setText(SettingKey::GaUDBFile, m_settings.text(script.databaseKey));
+        m_settings.setText(SettingKey::GaCandFile, m_settings.text(script.candidateKey));
+        // 9. Panel colours.
+        auto paint = [](QWidget* page, core::ColourRgb colour) {
+            page->setAutoFillBackground(true);
+            QPalette palette = page->palette();
+            palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+            page->setPalette(palette);
+        };
+        paint(m_keyPanels->tabs()->widget(KeyPanelColumn::RomajiPage), m_settings.colour(script.romajiColour));
+        paint(m_keyPanels->tabs()->widget(KeyPanelColumn::KeyboardPage), m_settings.colour(script.keyboardColour));
+        paint(m_keyPanels->tabs()->widget(KeyPanelColumn::PhoneticPage), m_settings.colour(SettingKey::IpaBg));
+        // 13. The page of the mode and the script's picture.
+        m_keyPanels->tabs()->setCurrentIndex(info.usesLayout ? KeyPanelColumn::KeyboardPage
+                                                             : KeyPanelColumn::RomajiPage);
+        m_keyPanels->showPicture(script.picture);
+    }
+    ShowTransferMode();
+}
+
+void TMainFrm::inputModeBoxChanged(int item)
+{
+    const int mode = core::inputModeAtItem(item).mode;
+    // Item 0 always runs the switch, even in mode 1; the others only when the mode changes.
+    if (item == 0 || mode != m_settings.integer(SettingKey::InputMode))
+        SwitchInputMode(mode);
+    m_foreignArea->setFocus();
+}
+
+void TMainFrm::captionTransferModeItems()
+{
+    const QString script = m_settings.scriptName();
+    for (size_t i = 4; i < m_menus.transferModes.size(); ++i)
+        m_menus.transferModes[i]->setText(
+            core::transferMenuCaption(MainMenus::transferModeOfItem(static_cast<int>(i)), script));
+}
+
+void TMainFrm::captionKeyboardPage(bool withSpace)
+{
+    QString caption = m_settings.scriptName();
+    const int mode = m_settings.integer(SettingKey::InputMode);
+    if ((mode == 1 || mode == 2) && m_settings.flag(SettingKey::RusTWFlg))
+        caption += withSpace ? tr(" (ﾀｲﾌﾟﾗｲﾀ)") : tr("(ﾀｲﾌﾟﾗｲﾀ)");
+    m_keyPanels->tabs()->setTabText(KeyPanelColumn::KeyboardPage, caption);
+}
+
+void TMainFrm::chooseRussianLayout(bool typewriter)
+{
+    const int mode = m_settings.integer(SettingKey::InputMode);
+    if ((mode != 1 && mode != 2) || m_settings.flag(SettingKey::RusTWFlg) == typewriter)
+        return;
+    m_settings.setFlag(SettingKey::RusTWFlg, typewriter);
+    captionKeyboardPage(true);
+    if (mode == 2)
+        m_foreignArea->setFocus();
+}
+
+void TMainFrm::ShowTransferMode()
+{
+    m_commandPanel->modeDisplay()->setText(
+        core::transferShortLabel(m_settings.integer(SettingKey::TransMode), m_settings.scriptName()));
+}
+
+void TMainFrm::applyForeignFont(const QString& family)
+{
+    QFont font = m_foreignArea->font();
+    font.setFamily(family);
+    m_foreignArea->setFont(font);
+}
+
+void TMainFrm::fontBoxChanged()
+{
+    const QString family = m_fontPanel->fontBox()->currentText();
+    m_settings.setText(SettingKey::UsrMainFont, family);
+    applyForeignFont(family);
+}
+
+void TMainFrm::sizeBoxChanged()
+{
+    QComboBox* box = m_fontPanel->sizeBox();
+    bool ok = false;
+    int size = box->currentText().trimmed().toInt(&ok);
+    if (!ok)
+        size = m_foreignArea->font().pointSize();
+    if (size < 8) {
+        size = 8;
+        box->setEditText(QStringLiteral("8"));
+    }
+    m_settings.setInteger(SettingKey::UsrMainFontSize, size);
+    if (!m_settings.flag(SettingKey::DispFSizeLockFlg)) {
+        QFont font = m_foreignArea->font();
+        font.setPointSize(size);
+        m_foreignArea->setFont(font);
+    }
+}
+
+void TMainFrm::AreaClear()
+{
+    m_phoneticArea->clear();
+    m_foreignArea->clear();
+    m_foreignArea->setFocus();
+}
+
+void TMainFrm::switchFocusBetweenAreas()
+{
+    if (m_foreignArea->hasFocus()) {
+        m_phoneticArea->setFocus();
+        m_phoneticArea->end(false);
+    } else {
+        m_foreignArea->setFocus();
+        m_foreignArea->moveCursor(QTextCursor::End);
+    }
+}
+
+void TMainFrm::runEditCommand(const char* method)
+{
+    QWidget* target = focusWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(target)) {
+        if (qstrcmp(method, "del") == 0)
+            line->del();
+        else
+            QMetaObject::invokeMethod(line, method);
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(target)) {
+        if (qstrcmp(method, "del") == 0)
+            text->textCursor().removeSelectedText();
+        else
+            QMetaObject::invokeMethod(text, method);
+    }
+}
+
+bool TMainFrm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && m_settings.flag(SettingKey::AutoTransFlg)) {
+        // With AutoTransFlg the transfer mode follows the focused input area.
+        if (watched == m_foreignArea || watched == m_phoneticArea) {
+            m_settings.setInteger(SettingKey::TransMode, watched == m_foreignArea ? 1 : 11);
+            ShowTransferMode();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace pelinor::ui

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -84,6 +85,22 @@ private Q_SLOTS:
         QVERIFY(saved.startsWith("MainLeft,"));
         QVERIFY(saved.contains("\r\nCandBg,#102030\r\n"));
         QVERIFY(saved.contains("\r\nMainWidth,700\r\nMainHeight,600\r\n"));
+    }
+
+    void lowerAreaHeightAndFontPanelWidthRoundTrip()
+    {
+        test::TestWorld world;
+        world.writeBytes(world.settingsFile(), "UnderHeight,250\r\nFontPanelWidth,230\r\nMainLeft,10\r\nMainTop,10\r\n"
+                                               "MainWidth,900\r\nMainHeight,700\r\n");
+        for (int run = 0; run < 2; ++run) {
+            ui::TMainFrm window(setUpWorld(world));
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QTRY_COMPARE(window.lowerTabs()->height(), 250);
+            window.close();
+        }
+        const QByteArray saved = world.readBytes(world.settingsFile());
+        QVERIFY2(saved.contains("\r\nUnderHeight,250\r\nFontPanelWidth,230\r\n"), saved.constData());
     }
 
     void discardedSettingsAreNotWritten()

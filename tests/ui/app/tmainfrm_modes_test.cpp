@@ -1,0 +1,122 @@
+#include "core/app/folders.h"
+#include "support/testworld.h"
+#include "ui/app/fontpanel.h"
+#include "ui/app/keypanelcolumn.h"
+#include "ui/app/tmainfrm.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace pelinor;
+using core::SettingKey;
+
+/// Input modes, the font boxes and the function keys of the main window.
+class TMainFrmModesTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TestWorld> m_world;
+    std::unique_ptr<ui::TMainFrm> m_window;
+
+    void open(const QByteArray& settings = QByteArray())
+    {
+        m_window.reset();
+        m_world = std::make_unique<test::TestWorld>();
+        if (!settings.isEmpty())
+            m_world->writeBytes(m_world->settingsFile(), settings);
+        m_world->apply();
+        core::Folders folders(core::FolderRoots::fromEnvironment(QString()));
+        folders.setUpFolders();
+        m_window = std::make_unique<ui::TMainFrm>(folders);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void chooseItem(int item)
+    {
+        QComboBox* box = m_window->fontPanel()->inputModeBox();
+        box->setCurrentIndex(item);
+        Q_EMIT box->activated(item);
+    }
+
+private Q_SLOTS:
+    void cleanup() { m_window.reset(); }
+
+    void storedGreekModeSelectsTheGreekScript()
+    {
+        open("InputMode,4\r\n");
+        QCOMPARE(m_window->settings().scriptName(), QStringLiteral("ｷﾞﾘｼｱ語"));
+        QCOMPARE(m_window->settings().scriptCharset(), 161);
+        QCOMPARE(m_window->fontPanel()->inputModeBox()->currentIndex(), 3);
+        QCOMPARE(m_window->settings().text(SettingKey::GaCandFile), QStringLiteral("CandGreek.csv"));
+        QVERIFY(m_window->folders().currentWordBookFolder().endsWith(QStringLiteral("/GreekA")));
+        QCOMPARE(m_window->keyPanelColumn()->tabs()->tabText(ui::KeyPanelColumn::RomajiPage),
+                 QStringLiteral("ｷﾞﾘｼｱ語ローマ字"));
+    }
+
+    void layoutModeShowsTheKeyboardPageAndAlphanumericKeepsTheScript()
+    {
+        open();
+        chooseItem(4); // Greek with the script's layout
+        QCOMPARE(m_window->settings().integer(SettingKey::InputMode), 5);
+        QCOMPARE(m_window->keyPanelColumn()->tabs()->currentIndex(), int(ui::KeyPanelColumn::KeyboardPage));
+        QCOMPARE(m_window->keyPanelColumn()->picture(), 1);
+        chooseItem(2); // alphanumeric: everything of the script stays
+        QCOMPARE(m_window->settings().integer(SettingKey::InputMode), 3);
+        QCOMPARE(m_window->settings().scriptName(), QStringLiteral("ｷﾞﾘｼｱ語"));
+        QCOMPARE(m_window->settings().text(SettingKey::GaCandFile), QStringLiteral("CandGreek.csv"));
+    }
+
+    void firstItemRunsTheSwitchAgainInModeOne()
+    {
+        open();
+        // A table name changed behind the mode's back comes back only when the switch runs again.
+        m_window->settings().setText(SettingKey::GaCandFile, QStringLiteral("Other.csv"));
+        chooseItem(0);
+        QCOMPARE(m_window->settings().text(SettingKey::GaCandFile), QStringLiteral("CandRussian.csv"));
+    }
+
+    void sizeBoxKeepsCurrentSizeForTextAndRaisesSmallValues()
+    {
+        open();
+        QComboBox* box = m_window->fontPanel()->sizeBox();
+        box->setEditText(QStringLiteral("abc"));
+        Q_EMIT box->lineEdit()->editingFinished();
+        QCOMPARE(m_window->settings().integer(SettingKey::UsrMainFontSize), 18);
+        box->setEditText(QStringLiteral("5"));
+        Q_EMIT box->lineEdit()->editingFinished();
+        QCOMPARE(m_window->settings().integer(SettingKey::UsrMainFontSize), 8);
+        QCOMPARE(box->currentText(), QStringLiteral("8"));
+        QCOMPARE(m_window->foreignArea()->font().pointSize(), 8);
+    }
+
+    void functionKeysSwitchFocusAndClear()
+    {
+        open();
+        m_window->phoneticArea()->setText(QStringLiteral("ab"));
+        m_window->foreignArea()->setPlainText(QStringLiteral("cd"));
+        m_window->foreignArea()->setFocus();
+        QTest::keyClick(m_window.get(), Qt::Key_F1);
+        QTRY_VERIFY(m_window->phoneticArea()->hasFocus());
+        QCOMPARE(m_window->phoneticArea()->cursorPosition(), 2);
+        QTest::keyClick(m_window.get(), Qt::Key_F1);
+        QTRY_VERIFY(m_window->foreignArea()->hasFocus());
+        QTest::keyClick(m_window.get(), Qt::Key_F2);
+        QVERIFY(m_window->phoneticArea()->text().isEmpty());
+        QVERIFY(m_window->foreignArea()->toPlainText().isEmpty());
+    }
+
+    void autoTransferModeFollowsTheFocusedArea()
+    {
+        open("AutoTransFlg,1\r\n");
+        m_window->phoneticArea()->setFocus();
+        QTRY_COMPARE(m_window->settings().integer(SettingKey::TransMode), 11);
+        m_window->foreignArea()->setFocus();
+        QTRY_COMPARE(m_window->settings().integer(SettingKey::TransMode), 1);
+    }
+};
+
+QTEST_MAIN(TMainFrmModesTest)
+#include "tmainfrm_modes_test.moc"

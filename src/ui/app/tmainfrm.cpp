@@ -4,6 +4,7 @@
 #include "core/app/shippedfiles.h"
 #include "core/app/versionmarker.h"
 #include "core/app/windowplacement.h"
+#include "core/tables/skippedline.h"
 #include "ui/app/commandpanel.h"
 #include "ui/app/fontboxes.h"
 #include "ui/app/fontpanel.h"
@@ -75,8 +76,12 @@ void TMainFrm::FormCreate()
     if (!error.isEmpty())
         reportSystemWriteFailure(error);
 
-    // 4.-5. The phonetic and the foreign-language table sets are loaded here once the input engine is
-    //       part of the program.
+    // 4. The phonetic tables.
+    m_tables.phonetic().loadTableSet(m_folders.currentTableFolder(), m_settings.text(SettingKey::PhCandFile),
+                                     m_settings.text(SettingKey::PhUDBFile));
+    // 5. The foreign-language tables of the stored current table files.
+    m_tables.foreign().loadTableSet(m_folders.currentTableFolder(), m_settings.text(SettingKey::GaCandFile),
+                                    m_settings.text(SettingKey::GaUDBFile));
 
     // 6. The window's controls from the settings.
     buildActions();
@@ -92,6 +97,21 @@ void TMainFrm::FormCreate()
     // 13. The stored input mode and list layout.
     ApplyStoredMode();
     wireControls();
+
+    // Lines the tables had to leave out are shown once start-up has completed.
+    QTimer::singleShot(0, this, [this] { reportSkippedTableLines(m_tables.skippedLines()); });
+}
+
+void TMainFrm::loadForeignTables()
+{
+    m_tables.foreign().loadTableSet(m_folders.currentTableFolder(), m_settings.text(SettingKey::GaCandFile),
+                                    m_settings.text(SettingKey::GaUDBFile));
+}
+
+void TMainFrm::reportSkippedTableLines(const QList<core::SkippedLine>& skipped)
+{
+    if (!skipped.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Pelinor"), core::skippedLinesMessage(skipped), QMessageBox::Yes);
 }
 
 void TMainFrm::buildActions()
@@ -392,7 +412,9 @@ void TMainFrm::closeEvent(QCloseEvent* event)
 
 void TMainFrm::FormClose()
 {
-    // 1. The four tables of the input engine and 2. the word list are released here once they exist.
+    // 1. The four tables of the input engine.
+    m_tables.releaseTables();
+    // 2. The word list is emptied here once it is part of the window.
     // 3. The start-up keyboard layout is the user's own and was never replaced at the system level.
     // 4. The settings file, unless a reset asked to keep it away.
     if (m_settings.discardSettings())

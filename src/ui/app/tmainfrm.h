@@ -2,6 +2,8 @@
 
 #include "core/app/folders.h"
 #include "core/app/settings.h"
+#include "core/input/tablesets.h"
+#include "core/tables/skippedline.h"
 #include "ui/app/mainmenus.h"
 
 #include <QMainWindow>
@@ -42,6 +44,7 @@ public:
     core::Settings& settings() { return m_settings; }
     const core::Folders& folders() const { return m_folders; }
     const MainMenus& menus() const { return m_menus; }
+    core::TableSets& tables() { return m_tables; }
 
     QLineEdit* phoneticArea() const { return m_phoneticArea; }
     QPlainTextEdit* foreignArea() const { return m_foreignArea; }
@@ -89,12 +92,16 @@ private:
     void chooseRussianLayout(bool typewriter);
     void switchFocusBetweenAreas();
     void runEditCommand(const char* method);
+    void loadForeignTables();
+    /// Shows the table lines that a load had to leave out, if any.
+    void reportSkippedTableLines(const QList<core::SkippedLine>& skipped);
     void storeLiveState();
     /// Shows a failed write into the system folder; only the first one of a run is shown.
     void reportSystemWriteFailure(const QString& message);
 
     core::Folders m_folders;
     core::Settings m_settings;
+    core::TableSets m_tables;
     MainMenus m_menus;
 
     QAction* m_exitAction = nullptr;

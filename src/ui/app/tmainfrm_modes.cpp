@@ -106,6 +106,9 @@ void TMainFrm::SwitchInputMode(int mode)
         // 8. The script's tables become the foreign set's.
         m_settings.setText(SettingKey::GaUDBFile, m_settings.text(script.databaseKey));
         m_settings.setText(SettingKey::GaCandFile, m_settings.text(script.candidateKey));
+        loadForeignTables();
+        if (isVisible())
+            reportSkippedTableLines(m_tables.foreign().skippedLines());
         // 9. Panel colours.
         auto paint = [](QWidget* page, core::ColourRgb colour) {
             page->setAutoFillBackground(true);

@@ -103,6 +103,23 @@ private Q_SLOTS:
         QVERIFY2(saved.contains("\r\nUnderHeight,250\r\nFontPanelWidth,230\r\n"), saved.constData());
     }
 
+    void brokenTableLinesAreReportedOnceAfterStartUp()
+    {
+        test::TestWorld world;
+        world.writeBytes(world.systemFolder() + QStringLiteral("/Leaf360.txt"), "GF-RD1\r\n");
+        world.writeBytes(world.path(QStringLiteral("appdata/Norvanta/Pelinor/Tbl/CandAll.csv")),
+                         "\"DBPhonet.csv\",Alphabet_Upper\r\n\"A\",0251,,,,,,,,\r\n\"B\",XYZW,,,,,,,,\r\n");
+        MessageBoxCatcher catcher;
+        ui::TMainFrm window(setUpWorld(world));
+        window.show();
+        QTRY_COMPARE(catcher.texts().size(), 1);
+        QVERIFY(catcher.texts().constFirst().contains(QStringLiteral("CandAll.csv")));
+        QVERIFY(window.tables().phonetic().isTrigger(u'A'));
+        QVERIFY(!window.tables().phonetic().isTrigger(u'B'));
+        QTest::qWait(100);
+        QCOMPARE(catcher.texts().size(), 1);
+    }
+
     void discardedSettingsAreNotWritten()
     {
         test::TestWorld world;

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "core/input/symbollibrarypageid.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QScrollArea;
+class QToolButton;
+
+namespace pelinor::core {
+class Folders;
+class Settings;
+struct SymbolLibraryPage;
+} // namespace pelinor::core
+
+namespace pelinor::ui {
+
+class SymbolLibraryGrid;
+
+/// The symbol library of the lower tab area ("記号奥の手"): the code button and code field, ten page
+/// buttons, the page list, the size correction and the grid of 100 cells, on a scrollable area.
+///
+/// A page comes from a page button (pressed again, it is released and the grid emptied) or from the page
+/// list (which releases every page button); pages with a symbol database show its names, read from the
+/// current table folder each time the page is chosen. A click on a cell, or the code button with a
+/// character on it, emits symbolChosen(): the owner inserts the text into the foreign-language input area
+/// and gives that area the focus. The page, its names, the highlight and the size correction live only
+/// in the panel and are never stored.
+class SymbolLibraryPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    /// Builds the panel with no page shown, no page button down and the page list at its resting entry.
+    /// The code button's font is the foreign-language input area's font as the settings name it now.
+    /// When `parent` is given and has no layout, the panel fills it through a new layout. `settings` and
+    /// `folders` must outlive the panel; they are read only.
+    SymbolLibraryPanel(const core::Settings& settings, const core::Folders& folders, QWidget* parent = nullptr);
+
+    /// The start-up choice: no page button down, the page list at "記号ライブラリ", an empty grid.
+    void selectDefaultCategory();
+
+    /// Lays the cells out for the current width and recomputes the label and symbol sizes (for the
+    /// current cell size and font); runs by itself on every resize. The main window calls it when the
+    /// input mode changes the script.
+    void relayout();
+
+    /// Redraws the cells in the font of the foreign-language input area as the settings name it now,
+    /// keeping the sizes of the last layout. For the main window's font box change.
+    void fontChanged();
+
+    /// The page shown, if any ("記号ライブラリ" counts as a page, an empty one).
+    std::optional<core::SymbolLibraryPageId> shownPage() const;
+
+    /// The size correction, −5 to +5; 0 at start.
+    int sizeCorrection() const { return m_correction; }
+
+    SymbolLibraryGrid* grid() const { return m_grid; }
+
+Q_SIGNALS:
+    /// A cell or the code button chose `text` (one character, or "Ch"/"ch") for insertion.
+    void symbolChosen(const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls(QWidget* area);
+    void pageButtonClicked(int button, bool down);
+    void pageListActivated(int item);
+    void showPage(const core::SymbolLibraryPage& page);
+    void releasePageButtons(int except = -1);
+    void codeTextChanged(const QString& text);
+    void codeButtonClicked();
+    void changeCorrection(int step);
+
+    const core::Settings& m_settings;
+    const core::Folders& m_folders;
+
+    QScrollArea* m_scroll = nullptr;
+    QWidget* m_area = nullptr;
+    QToolButton* m_codeButton = nullptr;
+    QLineEdit* m_codeField = nullptr;
+    std::array<QToolButton*, 10> m_pageButtons{};
+    QComboBox* m_pageList = nullptr;
+    QToolButton* m_correctionUp = nullptr;
+    QToolButton* m_correctionDown = nullptr;
+    QLabel* m_correctionLabel = nullptr;
+    SymbolLibraryGrid* m_grid = nullptr;
+
+    QString m_codeText; ///< the character on the code button
+    int m_correction = 0;
+};
+
+} // namespace pelinor::ui

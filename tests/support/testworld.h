@@ -16,8 +16,7 @@ namespace pelinor::test {
 class TestWorld {
 public:
     explicit TestWorld(const QString& programFiles = QString())
-        : m_programFiles(programFiles.isEmpty() ? qEnvironmentVariable("PELINOR_BINARY_DIR") + QStringLiteral("/share")
-                                                : programFiles)
+        : m_programFiles(programFiles.isEmpty() ? QStringLiteral(PELINOR_TEST_BINARY_DIR "/share") : programFiles)
     {
         QDir().mkpath(path(QStringLiteral("home/Documents")));
         QDir().mkpath(path(QStringLiteral("runtime")));

@@ -18,7 +18,7 @@ namespace {
 
 QString dataFolder(const QString& sub)
 {
-    return qEnvironmentVariable("PELINOR_SOURCE_DIR") + QStringLiteral("/data/") + sub;
+    return QStringLiteral(PELINOR_TEST_SOURCE_DIR "/data/") + sub;
 }
 
 struct TablePair {
@@ -58,6 +58,11 @@ QString greekAlphabet()
             text += c; // U+03A2 is unassigned
     }
     return text + u"ΆΈΉΊΌΎΏΪΫάέήίόύώϊϋΐΰ"_qs;
+}
+
+void PrintTo(const TablePair& pair, std::ostream* os)
+{
+    *os << pair.candidates << " + " << pair.database;
 }
 
 class ShippedTables : public ::testing::TestWithParam<TablePair> {};

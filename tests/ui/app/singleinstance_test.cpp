@@ -11,7 +11,7 @@ using namespace pelinor;
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 
-    static QString program() { return qEnvironmentVariable("PELINOR_BINARY_DIR") + QStringLiteral("/bin/pelinor"); }
+    static QString program() { return QStringLiteral(PELINOR_TEST_BINARY_DIR "/bin/pelinor"); }
 
     static void startFirst(QProcess& process, const test::TestWorld& world)
     {

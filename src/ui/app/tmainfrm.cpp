@@ -9,6 +9,7 @@
 #include "ui/app/fontboxes.h"
 #include "ui/app/fontpanel.h"
 #include "ui/app/keypanelcolumn.h"
+#include "ui/input/symbollibrarypanel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -91,8 +92,13 @@ void TMainFrm::FormCreate()
     // 7. The function-key bar.
     BuildFunctionKeyBar();
 
-    // 8.-12. The romaji key panel, the on-screen keyboards, the phonetic-symbol key panel, the symbol
-    //        library and the word book list of the current folder join here, in this order.
+    // 8.-10. The romaji key panel, the on-screen keyboards and the phonetic-symbol key panel join here.
+
+    // 11. The symbol library.
+    m_symbolLibrary = new SymbolLibraryPanel(m_settings, m_folders, m_lowerTabs->widget(1));
+    connect(m_symbolLibrary, &SymbolLibraryPanel::symbolChosen, this, &TMainFrm::insertIntoForeignArea);
+
+    // 12. The word book list of the current word book folder joins here.
 
     // 13. The stored input mode and list layout.
     ApplyStoredMode();
@@ -347,8 +353,11 @@ void TMainFrm::ApplyStoredMode()
         m_fontPanel->inputModeBox()->setCurrentIndex(core::inputMode(mode).mode - 1);
     }
     SwitchInputMode(mode);
-    // 3.-6. The word list's columns and row height, the direction buttons, the symbol library and the
-    //       dictionary folder follow with the word list and the library.
+    // 3.-4. The word list's columns and row height and the direction buttons follow with the word list.
+    // 5. The symbol library's default category and layout.
+    m_symbolLibrary->selectDefaultCategory();
+    m_symbolLibrary->relayout();
+    // 6. The dictionary folder follows with the word list.
     // 7. The word list page is shown.
     m_lowerTabs->setCurrentIndex(0);
 }

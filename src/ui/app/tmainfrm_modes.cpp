@@ -7,6 +7,7 @@
 #include "ui/app/fontpanel.h"
 #include "ui/app/keypanelcolumn.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/input/symbollibrarypanel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -103,6 +104,8 @@ void TMainFrm::SwitchInputMode(int mode)
         // 6. The script's font, when the box lists it; the box's rule runs with what it shows.
         SelectFontInBox(m_fontPanel->fontBox(), m_settings.text(script.fontKey));
         fontBoxChanged();
+        if (m_symbolLibrary)
+            m_symbolLibrary->relayout();
         // 8. The script's tables become the foreign set's.
         m_settings.setText(SettingKey::GaUDBFile, m_settings.text(script.databaseKey));
         m_settings.setText(SettingKey::GaCandFile, m_settings.text(script.candidateKey));
@@ -182,6 +185,14 @@ void TMainFrm::fontBoxChanged()
     const QString family = m_fontPanel->fontBox()->currentText();
     m_settings.setText(SettingKey::UsrMainFont, family);
     applyForeignFont(family);
+    if (m_symbolLibrary)
+        m_symbolLibrary->fontChanged();
+}
+
+void TMainFrm::insertIntoForeignArea(const QString& text)
+{
+    m_foreignArea->setFocus();
+    m_foreignArea->insertPlainText(text);
 }
 
 void TMainFrm::sizeBoxChanged()

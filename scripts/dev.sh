@@ -11,6 +11,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    libxcb1-dev libxcb-xtest0-dev
     xvfb xauth openbox x11-utils
     fonts-noto-cjk fonts-liberation fonts-sil-charis fonts-dejavu-core
 )

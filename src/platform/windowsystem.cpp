@@ -1,0 +1,37 @@
+#include "platform/windowsystem.h"
+
+#include <QGuiApplication>
+
+namespace pelinor::platform {
+
+WindowSystem::WindowSystem(QObject* parent)
+    : QObject(parent)
+{
+}
+
+WindowSystem::~WindowSystem() = default;
+
+void WindowSystem::followQtApplicationState()
+{
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (!app)
+        return;
+    m_lastActive = qtApplicationActive();
+    // Qt reports every state step (active, inactive, hidden, suspended); only the change between active and
+    // not active is news here.
+    connect(app, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        const bool active = state == Qt::ApplicationActive;
+        if (active == m_lastActive)
+            return;
+        m_lastActive = active;
+        Q_EMIT applicationActiveChanged(active);
+    });
+}
+
+bool WindowSystem::qtApplicationActive()
+{
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+        && QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
+
+} // namespace pelinor::platform

@@ -65,24 +65,23 @@ void TMainFrm::FormCreate()
     QString error;
     if (!m_settings.load(m_folders.settingsFile(), &error))
         QMessageBox::warning(this, QStringLiteral("Pelinor"), error, QMessageBox::Yes);
-    m_folders.setCurrentTableFolder(m_settings.flag(SettingKey::SysTblFlg) ? m_folders.systemTableFolder()
-                                                                           : m_folders.userTableFolder());
+    m_folders.setCurrentTableFolder(
+        m_settings.flag(SettingKey::SysTblFlg) ? m_folders.systemTableFolder() : m_folders.userTableFolder());
 
     // 3. First start of this version: bring the user's copies of the shipped files up to date. The stored
     //    TblOWFlg and NoSampleFlg decide how.
     error.clear();
     core::updateShippedFilesOnNewVersion(m_folders, m_settings.versionMarkerName(),
-                                         m_settings.flag(SettingKey::TblOWFlg), m_settings.flag(SettingKey::NoSampleFlg),
-                                         &error);
+        m_settings.flag(SettingKey::TblOWFlg), m_settings.flag(SettingKey::NoSampleFlg), &error);
     if (!error.isEmpty())
         reportSystemWriteFailure(error);
 
     // 4. The phonetic tables.
     m_tables.phonetic().loadTableSet(m_folders.currentTableFolder(), m_settings.text(SettingKey::PhCandFile),
-                                     m_settings.text(SettingKey::PhUDBFile));
+        m_settings.text(SettingKey::PhUDBFile));
     // 5. The foreign-language tables of the stored current table files.
     m_tables.foreign().loadTableSet(m_folders.currentTableFolder(), m_settings.text(SettingKey::GaCandFile),
-                                    m_settings.text(SettingKey::GaUDBFile));
+        m_settings.text(SettingKey::GaUDBFile));
 
     // 6. The window's controls from the settings.
     buildActions();
@@ -111,7 +110,7 @@ void TMainFrm::FormCreate()
 void TMainFrm::loadForeignTables()
 {
     m_tables.foreign().loadTableSet(m_folders.currentTableFolder(), m_settings.text(SettingKey::GaCandFile),
-                                    m_settings.text(SettingKey::GaUDBFile));
+        m_settings.text(SettingKey::GaUDBFile));
 }
 
 void TMainFrm::reportSkippedTableLines(const QList<core::SkippedLine>& skipped)
@@ -163,8 +162,8 @@ void TMainFrm::buildActions()
     addAction(m_focusSwitchAction);
 
     // The windows behind these commands are not part of the program yet.
-    for (QAction* pending : {m_registerAction, m_modifyAction, m_searchAction, m_padAction, m_optionAction,
-                             m_transferAction})
+    for (QAction* pending :
+        {m_registerAction, m_modifyAction, m_searchAction, m_padAction, m_optionAction, m_transferAction})
         pending->setEnabled(false);
 }
 
@@ -222,9 +221,9 @@ void TMainFrm::buildWindow()
 
 QWidget* TMainFrm::buildTopBar()
 {
-    m_commandPanel = new CommandPanel({m_exitAction, m_clearAction, m_registerAction, m_modifyAction, m_searchAction,
-                                       m_padAction, m_optionAction},
-                                      m_transferAction);
+    m_commandPanel = new CommandPanel(
+        {m_exitAction, m_clearAction, m_registerAction, m_modifyAction, m_searchAction, m_padAction, m_optionAction},
+        m_transferAction);
     m_fontPanel = new FontPanel;
 
     auto* stretchPanel = new QWidget;
@@ -322,16 +321,15 @@ void TMainFrm::SetUpMainWindow()
     // 14. The foreign-language input area.
     m_foreignArea->clear();
     QFont foreignFont(m_settings.text(SettingKey::UsrMainFont));
-    foreignFont.setPointSize(
-        m_settings.integer(fixedSizes ? SettingKey::DispMainFSize : SettingKey::UsrMainFontSize));
+    foreignFont.setPointSize(m_settings.integer(fixedSizes ? SettingKey::DispMainFSize : SettingKey::UsrMainFontSize));
     m_foreignArea->setFont(foreignFont);
     m_foreignArea->setAttribute(Qt::WA_InputMethodEnabled, false);
-    const Qt::ScrollBarPolicy bars =
-        m_settings.flag(SettingKey::ScroBarsFlg) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    const Qt::ScrollBarPolicy bars
+        = m_settings.flag(SettingKey::ScroBarsFlg) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
     m_foreignArea->setHorizontalScrollBarPolicy(bars);
     m_foreignArea->setVerticalScrollBarPolicy(bars);
-    m_foreignArea->setLineWrapMode(m_settings.flag(SettingKey::WordWrapFlg) ? QPlainTextEdit::WidgetWidth
-                                                                            : QPlainTextEdit::NoWrap);
+    m_foreignArea->setLineWrapMode(
+        m_settings.flag(SettingKey::WordWrapFlg) ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     // 15. The lower tab area's height and the font panel's width are applied once the window has its
     //     size (applyStoredSplits).
 }
@@ -340,8 +338,8 @@ void TMainFrm::BuildFunctionKeyBar()
 {
     // The buttons are part of the command panel; the keys reach the window before any control.
     for (int i = 0; i < CommandPanel::kButtonCount; ++i)
-        m_commandPanel->button(i)->setObjectName(m_commandPanel->button(i)->defaultAction()->objectName() +
-                                                 QStringLiteral("Button"));
+        m_commandPanel->button(i)->setObjectName(
+            m_commandPanel->button(i)->defaultAction()->objectName() + QStringLiteral("Button"));
 }
 
 void TMainFrm::ApplyStoredMode()

@@ -35,7 +35,7 @@ void TMainFrm::wireControls()
     connect(m_fontPanel->sizeBox(), &QComboBox::activated, this, &TMainFrm::sizeBoxChanged);
     connect(m_underStretchBox, &QCheckBox::clicked, this, &TMainFrm::applyUnderStretch);
     connect(m_commandPanel->autoPasteBox(), &QCheckBox::clicked, this,
-            [this](bool on) { m_settings.setFlag(SettingKey::AutoPasteFlg, on); });
+        [this](bool on) { m_settings.setFlag(SettingKey::AutoPasteFlg, on); });
 
     // The layout menu shows the current arrangement when it opens.
     connect(m_menus.ime, &QMenu::aboutToShow, this, [this] {
@@ -73,13 +73,12 @@ void TMainFrm::wireControls()
     connect(m_menus.selectAll, &QAction::triggered, this, [this] { runEditCommand("selectAll"); });
 
     // Items whose windows are not part of the program yet.
-    for (QAction* pending :
-         {m_menus.open, m_menus.save, m_menus.saveAs, m_menus.wordWrap, m_menus.scrollBars, m_menus.newWordBook,
-          m_menus.wordBookProperties, m_menus.deleteWordBook, m_menus.editGroupNames, m_menus.createDictionaryFiles,
-          m_menus.playWithMediaPlayer, m_menus.searchWordBooks, m_menus.registerWord, m_menus.editWord,
-          m_menus.moveWord, m_menus.jump, m_menus.deleteWord, m_menus.closeWordBook, m_menus.settings,
-          m_menus.symbolDatabase, m_menus.candidateEditor, m_menus.htmlListTool, m_menus.conversionTool,
-          m_menus.codeChecker, m_menus.helpContents, m_menus.version})
+    for (QAction* pending : {m_menus.open, m_menus.save, m_menus.saveAs, m_menus.wordWrap, m_menus.scrollBars,
+             m_menus.newWordBook, m_menus.wordBookProperties, m_menus.deleteWordBook, m_menus.editGroupNames,
+             m_menus.createDictionaryFiles, m_menus.playWithMediaPlayer, m_menus.searchWordBooks, m_menus.registerWord,
+             m_menus.editWord, m_menus.moveWord, m_menus.jump, m_menus.deleteWord, m_menus.closeWordBook,
+             m_menus.settings, m_menus.symbolDatabase, m_menus.candidateEditor, m_menus.htmlListTool,
+             m_menus.conversionTool, m_menus.codeChecker, m_menus.helpContents, m_menus.version})
         pending->setEnabled(false);
 }
 
@@ -123,8 +122,8 @@ void TMainFrm::SwitchInputMode(int mode)
         paint(m_keyPanels->tabs()->widget(KeyPanelColumn::KeyboardPage), m_settings.colour(script.keyboardColour));
         paint(m_keyPanels->tabs()->widget(KeyPanelColumn::PhoneticPage), m_settings.colour(SettingKey::IpaBg));
         // 13. The page of the mode and the script's picture.
-        m_keyPanels->tabs()->setCurrentIndex(info.usesLayout ? KeyPanelColumn::KeyboardPage
-                                                             : KeyPanelColumn::RomajiPage);
+        m_keyPanels->tabs()->setCurrentIndex(
+            info.usesLayout ? KeyPanelColumn::KeyboardPage : KeyPanelColumn::RomajiPage);
         m_keyPanels->showPicture(script.picture);
     }
     ShowTransferMode();

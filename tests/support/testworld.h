@@ -20,8 +20,7 @@ public:
     {
         QDir().mkpath(path(QStringLiteral("home/Documents")));
         QDir().mkpath(path(QStringLiteral("runtime")));
-        QFile::setPermissions(path(QStringLiteral("runtime")),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(path(QStringLiteral("runtime")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     QString path(const QString& relative = QString()) const

@@ -31,7 +31,7 @@ public:
         // -displayfd 1: Xvfb picks a free display and writes its number to standard output when ready.
         m_server.setProgram(xvfb);
         m_server.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                               QStringLiteral("0"), screen, QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+            QStringLiteral("0"), screen, QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         m_server.start();
         QByteArray number;
         const QDeadlineTimer deadline(15000);

@@ -40,8 +40,8 @@ const char* scriptFolderPrefix(ScriptFolder script)
 FolderRoots FolderRoots::fromEnvironment(const QString& executableDir)
 {
     FolderRoots roots;
-    roots.appData = cleanFolder(
-        environmentOr("APPDATA", QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
+    roots.appData
+        = cleanFolder(environmentOr("APPDATA", QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
     roots.programFiles = cleanFolder(environmentOr("PROGRAMFILES", executableDir + QStringLiteral("/../share")));
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty())
@@ -79,12 +79,12 @@ QStringList Folders::setUpFolders() const
     const Row rows[] = {
         {systemFolder(), QT_TRANSLATE_NOOP("pelinor::core::Folders", "システムフォルダが作れませんでした。")},
         {userTableFolder(),
-         QT_TRANSLATE_NOOP("pelinor::core::Folders", "ユーザーテーブルフォルダフォルダが作れませんでした。")},
+            QT_TRANSLATE_NOOP("pelinor::core::Folders", "ユーザーテーブルフォルダフォルダが作れませんでした。")},
         {userTextFolder(), QT_TRANSLATE_NOOP("pelinor::core::Folders", "ユーザーテキストフォルダが作れませんでした。")},
         {wordBookFolder(ScriptFolder::Russian),
-         QT_TRANSLATE_NOOP("pelinor::core::Folders", "単語帳フォルダが作れませんでした。")},
+            QT_TRANSLATE_NOOP("pelinor::core::Folders", "単語帳フォルダが作れませんでした。")},
         {dictionaryFolder(ScriptFolder::Russian),
-         QT_TRANSLATE_NOOP("pelinor::core::Folders", "辞書フォルダが作れませんでした。")},
+            QT_TRANSLATE_NOOP("pelinor::core::Folders", "辞書フォルダが作れませんでした。")},
         {wordBookFolder(ScriptFolder::Greek), nullptr},
         {dictionaryFolder(ScriptFolder::Greek), nullptr},
         {wordBookFolder(ScriptFolder::Ukrainian), nullptr},

@@ -7,9 +7,9 @@ namespace pelinor::core {
 
 /// The three roots every folder of the program hangs from.
 struct FolderRoots {
-    QString appData;      ///< per-user data root (APPDATA, else the XDG data home)
+    QString appData; ///< per-user data root (APPDATA, else the XDG data home)
     QString programFiles; ///< root of the installed program (PROGRAMFILES, else <exe>/../share)
-    QString documents;    ///< the user's documents folder
+    QString documents; ///< the user's documents folder
 
     /// Reads the roots from the environment: `APPDATA` and `PROGRAMFILES` when set and not empty, else the
     /// XDG data home and the `share` folder beside the executable's folder; the documents folder of the

@@ -1,6 +1,5 @@
 #include "core/app/inputmodes.h"
 
-
 #include <QCoreApplication>
 
 #include <array>
@@ -17,15 +16,13 @@ QString tr(const char* text)
 const std::array<ScriptInfo, 3>& scripts()
 {
     static const std::array<ScriptInfo, 3> table{{
-        {Script::Russian, tr("ロシア語"), tr("露日"), tr("日露"), 204,
-         ScriptFolder::Russian, SettingKey::RussianFont, SettingKey::RussianUDBFile, SettingKey::RussianCandFile,
-         SettingKey::RomanBg, SettingKey::MsImeBg, 0},
-        {Script::Greek, tr("ｷﾞﾘｼｱ語"), tr("希日"), tr("日希"), 161,
-         ScriptFolder::Greek, SettingKey::GreekFont, SettingKey::GreekUDBFile, SettingKey::GreekCandFile,
-         SettingKey::RomanBg2, SettingKey::MsImeBg2, 1},
-        {Script::Ukrainian, tr("ｳｸﾗｲﾅ語"), tr("烏日"), tr("日烏"), 204,
-         ScriptFolder::Ukrainian, SettingKey::UkrainianFont, SettingKey::UkrainianUDBFile,
-         SettingKey::UkrainianCandFile, SettingKey::RomanBg3, SettingKey::MsImeBg3, 2},
+        {Script::Russian, tr("ロシア語"), tr("露日"), tr("日露"), 204, ScriptFolder::Russian, SettingKey::RussianFont,
+            SettingKey::RussianUDBFile, SettingKey::RussianCandFile, SettingKey::RomanBg, SettingKey::MsImeBg, 0},
+        {Script::Greek, tr("ｷﾞﾘｼｱ語"), tr("希日"), tr("日希"), 161, ScriptFolder::Greek, SettingKey::GreekFont,
+            SettingKey::GreekUDBFile, SettingKey::GreekCandFile, SettingKey::RomanBg2, SettingKey::MsImeBg2, 1},
+        {Script::Ukrainian, tr("ｳｸﾗｲﾅ語"), tr("烏日"), tr("日烏"), 204, ScriptFolder::Ukrainian,
+            SettingKey::UkrainianFont, SettingKey::UkrainianUDBFile, SettingKey::UkrainianCandFile,
+            SettingKey::RomanBg3, SettingKey::MsImeBg3, 2},
     }};
     return table;
 }

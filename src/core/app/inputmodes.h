@@ -14,27 +14,27 @@ enum class Script { Russian, Greek, Ukrainian };
 /// font and table settings, panel colours and picture.
 struct ScriptInfo {
     Script script;
-    QString name;            ///< "ロシア語", "ｷﾞﾘｼｱ語", "ｳｸﾗｲﾅ語"
-    QString foreignFirst;    ///< direction label with the foreign word first ("露日")
-    QString japaneseFirst;   ///< direction label with Japanese first ("日露")
-    int charset;             ///< font character set (204 Cyrillic, 161 Greek)
-    ScriptFolder folder;     ///< word book and dictionary folders
-    SettingKey fontKey;      ///< the script's font setting
-    SettingKey databaseKey;  ///< the script's symbol database setting
+    QString name; ///< "ロシア語", "ｷﾞﾘｼｱ語", "ｳｸﾗｲﾅ語"
+    QString foreignFirst; ///< direction label with the foreign word first ("露日")
+    QString japaneseFirst; ///< direction label with Japanese first ("日露")
+    int charset; ///< font character set (204 Cyrillic, 161 Greek)
+    ScriptFolder folder; ///< word book and dictionary folders
+    SettingKey fontKey; ///< the script's font setting
+    SettingKey databaseKey; ///< the script's symbol database setting
     SettingKey candidateKey; ///< the script's candidate file setting
     SettingKey romajiColour; ///< romaji key panel background
     SettingKey keyboardColour; ///< on-screen keyboard background
-    int picture;             ///< index of the script's picture
+    int picture; ///< index of the script's picture
 };
 
 const ScriptInfo& scriptInfo(Script script);
 
 /// One item of the input-mode box.
 struct InputModeInfo {
-    int mode;       ///< 1 to 7
-    QString label;  ///< the box's text
+    int mode; ///< 1 to 7
+    QString label; ///< the box's text
     bool hasScript; ///< false for mode 3, which changes nothing of the script
-    Script script;  ///< the script of a script mode
+    Script script; ///< the script of a script mode
     bool usesLayout; ///< the script's keyboard layout replaces the user's own while typing
 };
 

@@ -22,8 +22,8 @@ std::size_t indexOf(SettingKey key)
 
 int saturated(qint64 value)
 {
-    return static_cast<int>(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
-                                               std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 /// Parses a settings integer: an optional sign followed by ASCII decimal digits only, within the range of
@@ -127,7 +127,7 @@ void Settings::setDefaults()
     m_japaneseFirstLabel = QStringLiteral("日露");
     m_scriptCharset = 204;
     m_libraryDatabases = {QStringLiteral("DBBela.csv"), QStringLiteral("DBBul.csv"), QStringLiteral("DBMakedo.csv"),
-                          QStringLiteral("DBSerbia.csv")};
+        QStringLiteral("DBSerbia.csv")};
     m_phoneticAreaColour = settingInfo(SettingKey::CandBg).defaultColour();
     m_versionMarkerName = pelinor::core::versionMarkerName(programVersion());
     m_discardSettings = false;
@@ -301,9 +301,8 @@ void Settings::setFlag(SettingKey key, bool on)
 MainRect Settings::mainRect() const
 {
     return MainRect{std::get<int>(m_values[indexOf(SettingKey::MainLeft)]),
-                    std::get<int>(m_values[indexOf(SettingKey::MainTop)]),
-                    std::get<int>(m_values[indexOf(SettingKey::MainWidth)]),
-                    std::get<int>(m_values[indexOf(SettingKey::MainHeight)])};
+        std::get<int>(m_values[indexOf(SettingKey::MainTop)]), std::get<int>(m_values[indexOf(SettingKey::MainWidth)]),
+        std::get<int>(m_values[indexOf(SettingKey::MainHeight)])};
 }
 
 void Settings::setMainRect(const MainRect& rect)

@@ -54,8 +54,8 @@ void copyShippedFiles(const Folders& folders, bool replaceTables, bool noSamples
 
 bool writeVersionMarker(const QString& systemFolder, const QString& markerName, QString* error)
 {
-    return writeTextFile(systemFolder + QLatin1Char('/') + markerName, {QStringLiteral("GF-RD1")},
-                         TextEncoding::Cp932, error);
+    return writeTextFile(
+        systemFolder + QLatin1Char('/') + markerName, {QStringLiteral("GF-RD1")}, TextEncoding::Cp932, error);
 }
 
 void removeOldMarkers(const QString& systemFolder, const QString& markerName)
@@ -73,8 +73,8 @@ void removeOldMarkers(const QString& systemFolder, const QString& markerName)
     }
 }
 
-bool updateShippedFilesOnNewVersion(const Folders& folders, const QString& markerName, bool replaceTables,
-                                    bool noSamples, QString* error)
+bool updateShippedFilesOnNewVersion(
+    const Folders& folders, const QString& markerName, bool replaceTables, bool noSamples, QString* error)
 {
     if (QFileInfo::exists(folders.systemFolder() + QLatin1Char('/') + markerName))
         return false;

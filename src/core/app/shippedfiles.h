@@ -29,7 +29,7 @@ void removeOldMarkers(const QString& systemFolder, const QString& markerName);
 /// copies the shipped files, writes the marker and removes the old markers. Returns true when the copy
 /// ran. A marker that cannot be written is reported through `error` (the copy then runs again at the
 /// next start).
-bool updateShippedFilesOnNewVersion(const Folders& folders, const QString& markerName, bool replaceTables,
-                                    bool noSamples, QString* error = nullptr);
+bool updateShippedFilesOnNewVersion(
+    const Folders& folders, const QString& markerName, bool replaceTables, bool noSamples, QString* error = nullptr);
 
 } // namespace pelinor::core

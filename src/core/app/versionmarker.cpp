@@ -22,8 +22,8 @@ QString versionMarkerName(const QString& version)
 
     // A rest that is not a plain number ("3.a", "-1", "３６") cannot be scaled; like a rest of the wrong
     // length it falls in with the catch-all 999, so that the marker is always a valid, fixed name.
-    const bool digitsOnly =
-        !rest.isEmpty() && std::all_of(rest.cbegin(), rest.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const bool digitsOnly
+        = !rest.isEmpty() && std::all_of(rest.cbegin(), rest.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     int number = 999;
     if (digitsOnly && rest.size() <= 3) {
         static constexpr int kScale[] = {0, 100, 10, 1};

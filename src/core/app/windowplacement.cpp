@@ -10,8 +10,8 @@ QRect mainWindowPlacement(int left, int top, int right, int bottom, const QSize&
     if (left < 0) {
         const int width = 840;
         const int height = 710;
-        placed = QRect((screen.width() - width) / 2, screen.height() <= 768 ? 12 : (screen.height() - height) / 2,
-                       width, height);
+        placed = QRect(
+            (screen.width() - width) / 2, screen.height() <= 768 ? 12 : (screen.height() - height) / 2, width, height);
     } else {
         placed = QRect(left, top, right - left, bottom - top);
     }

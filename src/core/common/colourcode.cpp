@@ -1,22 +1,10 @@
 #include "core/common/colourcode.h"
 
+#include "core/common/hexcode.h"
+
 #include <array>
 
 namespace pelinor::core {
-
-namespace {
-
-int upperHexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
-} // namespace
 
 std::optional<ColourRgb> parseColourCode(QStringView text)
 {
@@ -24,8 +12,8 @@ std::optional<ColourRgb> parseColourCode(QStringView text)
         return std::nullopt;
     std::array<quint8, 3> parts{};
     for (qsizetype i = 0; i < 3; ++i) {
-        const int high = upperHexDigit(text[1 + 2 * i]);
-        const int low = upperHexDigit(text[2 + 2 * i]);
+        const int high = upperHexDigitValue(text[1 + 2 * i]);
+        const int low = upperHexDigitValue(text[2 + 2 * i]);
         if (high < 0 || low < 0)
             return std::nullopt;
         parts[static_cast<size_t>(i)] = static_cast<quint8>(high * 16 + low);

@@ -2,9 +2,7 @@
 
 namespace pelinor::core {
 
-namespace {
-
-int hexDigitValue(QChar c)
+int upperHexDigitValue(QChar c)
 {
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9')
@@ -14,14 +12,12 @@ int hexDigitValue(QChar c)
     return -1;
 }
 
-} // namespace
-
 bool isHexCode(QStringView text)
 {
     if (text.size() != 4)
         return false;
     for (QChar c : text) {
-        if (hexDigitValue(c) < 0)
+        if (upperHexDigitValue(c) < 0)
             return false;
     }
     return true;
@@ -31,7 +27,7 @@ QChar charOfHexCode(QStringView code)
 {
     char16_t value = 0;
     for (QChar c : code)
-        value = static_cast<char16_t>((value << 4) | hexDigitValue(c));
+        value = static_cast<char16_t>((value << 4) | upperHexDigitValue(c));
     return QChar(value);
 }
 

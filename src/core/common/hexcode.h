@@ -6,6 +6,9 @@
 
 namespace pelinor::core {
 
+/// The value of one digit of "0123456789ABCDEF" (upper case only), or -1 for any other character.
+int upperHexDigitValue(QChar c);
+
 /// True when `text` is exactly four characters from "0123456789ABCDEF" (upper case only).
 bool isHexCode(QStringView text);
 

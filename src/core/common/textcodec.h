@@ -7,8 +7,8 @@ namespace pelinor::core {
 
 /// Encodings of the program's text files.
 enum class TextEncoding {
-    Cp932,   ///< Windows-31J (Shift_JIS as Windows writes it), no byte-order mark
-    Utf8,    ///< UTF-8 with its byte-order mark
+    Cp932, ///< Windows-31J (Shift_JIS as Windows writes it), no byte-order mark
+    Utf8, ///< UTF-8 with its byte-order mark
     Utf16Le, ///< UTF-16 little-endian with its byte-order mark
     Utf16Be, ///< UTF-16 big-endian with its byte-order mark
 };

@@ -9,7 +9,7 @@ namespace pelinor::core {
 
 /// Outcome of reading a text file.
 struct TextFileContent {
-    bool exists = false;   ///< the file was there
+    bool exists = false; ///< the file was there
     bool readable = false; ///< its bytes could be read (and it was not over the size limit)
     TextEncoding encoding = TextEncoding::Cp932;
     QStringList lines;

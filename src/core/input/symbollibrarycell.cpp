@@ -8,8 +8,7 @@ QString SymbolLibraryCell::hint() const
 {
     if (isEmpty())
         return {};
-    return japaneseName + QLatin1StringView("  ") + note + QLatin1StringView("  [") + hexCodeOf(text.at(0)) +
-           u']';
+    return japaneseName + QLatin1StringView("  ") + note + QLatin1StringView("  [") + hexCodeOf(text.at(0)) + u']';
 }
 
 QString SymbolLibraryCell::toolTip() const

@@ -29,8 +29,8 @@ SymbolLibraryContent SymbolLibraryContent::of(const SymbolLibraryPage& page, con
     return content;
 }
 
-SymbolLibraryContent SymbolLibraryContent::load(const SymbolLibraryPage& page, const Settings& settings,
-                                                const QString& tableFolder)
+SymbolLibraryContent SymbolLibraryContent::load(
+    const SymbolLibraryPage& page, const Settings& settings, const QString& tableFolder)
 {
     const QString fileName = symbolLibraryDatabaseName(page.names, settings);
     if (fileName.isEmpty() || tableFolder.isEmpty())

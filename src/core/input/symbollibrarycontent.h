@@ -26,8 +26,8 @@ public:
     /// The cells of `page`, with names read from its symbol database (named by `settings`) in
     /// `tableFolder`. A missing database leaves the cells without names; one that cannot be read does too
     /// and sets nameError().
-    static SymbolLibraryContent load(const SymbolLibraryPage& page, const Settings& settings,
-                                     const QString& tableFolder);
+    static SymbolLibraryContent load(
+        const SymbolLibraryPage& page, const Settings& settings, const QString& tableFolder);
 
     /// The page shown, if any.
     std::optional<SymbolLibraryPageId> page() const { return m_page; }

@@ -18,9 +18,8 @@ QPixmap scriptPicture(int picture)
         const char16_t* letters;
         QColor background;
     };
-    const Look looks[] = {{u"Бб Жж", QColor(0x9E, 0xDE, 0x5C)},
-                          {u"Ωω Σσ", QColor(0x50, 0xB0, 0xFF)},
-                          {u"Її Ґґ", QColor(0xFF, 0xFF, 0x00)}};
+    const Look looks[] = {{u"Бб Жж", QColor(0x9E, 0xDE, 0x5C)}, {u"Ωω Σσ", QColor(0x50, 0xB0, 0xFF)},
+        {u"Її Ґґ", QColor(0xFF, 0xFF, 0x00)}};
     const Look& look = looks[picture >= 0 && picture < 3 ? picture : 0];
     QPixmap pixmap(88, 61);
     pixmap.fill(Qt::transparent);

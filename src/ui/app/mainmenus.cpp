@@ -91,7 +91,7 @@ MainMenus MainMenus::build(QMenuBar* bar)
 
     m.transferMode = bar->addMenu(tr("転送モード(&M)"));
     const char* phoneticModes[] = {"発音記号　リッチテキスト", "発音記号　Unicode16進　数値文字参照",
-                                   "発音記号　Unicode10進　数値文字参照", "発音記号　Unicodeテキスト"};
+        "発音記号　Unicode10進　数値文字参照", "発音記号　Unicodeテキスト"};
     for (size_t i = 0; i < 4; ++i)
         m.transferModes[i] = item(m.transferMode, phoneticModes[i], QStringLiteral("TransferMode%1").arg(11 + i));
     m.transferMode->addSeparator();

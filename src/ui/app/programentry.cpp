@@ -40,6 +40,11 @@ int runProgram(int argc, char** argv)
     if (!instance.tryAcquire())
         return 0;
 
+    // Under Wayland the program runs through XWayland when it can: only X11 lets it find the window the
+    // user worked in and deliver the paste there.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelinor"));
     QApplication::setOrganizationName(QStringLiteral("Norvanta"));

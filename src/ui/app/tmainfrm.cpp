@@ -9,6 +9,7 @@
 #include "ui/app/fontboxes.h"
 #include "ui/app/fontpanel.h"
 #include "ui/app/keypanelcolumn.h"
+#include "ui/input/symbollibrarypanel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -64,24 +65,23 @@ void TMainFrm::FormCreate()
     QString error;
     if (!m_settings.load(m_folders.settingsFile(), &error))
         QMessageBox::warning(this, QStringLiteral("Pelinor"), error, QMessageBox::Yes);
-    m_folders.setCurrentTableFolder(m_settings.flag(SettingKey::SysTblFlg) ? m_folders.systemTableFolder()
-                                                                           : m_folders.userTableFolder());
+    m_folders.setCurrentTableFolder(
+        m_settings.flag(SettingKey::SysTblFlg) ? m_folders.systemTableFolder() : m_folders.userTableFolder());
 
     // 3. First start of this version: bring the user's copies of the shipped files up to date. The stored
     //    TblOWFlg and NoSampleFlg decide how.
     error.clear();
     core::updateShippedFilesOnNewVersion(m_folders, m_settings.versionMarkerName(),
-                                         m_settings.flag(SettingKey::TblOWFlg), m_settings.flag(SettingKey::NoSampleFlg),
-                                         &error);
+        m_settings.flag(SettingKey::TblOWFlg), m_settings.flag(SettingKey::NoSampleFlg), &error);
     if (!error.isEmpty())
         reportSystemWriteFailure(error);
 
     // 4. The phonetic tables.
     m_tables.phonetic().loadTableSet(m_folders.currentTableFolder(), m_settings.text(SettingKey::PhCandFile),
-                                     m_settings.text(SettingKey::PhUDBFile));
+        m_settings.text(SettingKey::PhUDBFile));
     // 5. The foreign-language tables of the stored current table files.
     m_tables.foreign().loadTableSet(m_folders.currentTableFolder(), m_settings.text(SettingKey::GaCandFile),
-                                    m_settings.text(SettingKey::GaUDBFile));
+        m_settings.text(SettingKey::GaUDBFile));
 
     // 6. The window's controls from the settings.
     buildActions();
@@ -91,8 +91,13 @@ void TMainFrm::FormCreate()
     // 7. The function-key bar.
     BuildFunctionKeyBar();
 
-    // 8.-12. The romaji key panel, the on-screen keyboards, the phonetic-symbol key panel, the symbol
-    //        library and the word book list of the current folder join here, in this order.
+    // 8.-10. The romaji key panel, the on-screen keyboards and the phonetic-symbol key panel join here.
+
+    // 11. The symbol library.
+    m_symbolLibrary = new SymbolLibraryPanel(m_settings, m_folders, m_lowerTabs->widget(1));
+    connect(m_symbolLibrary, &SymbolLibraryPanel::symbolChosen, this, &TMainFrm::insertIntoForeignArea);
+
+    // 12. The word book list of the current word book folder joins here.
 
     // 13. The stored input mode and list layout.
     ApplyStoredMode();
@@ -105,7 +110,7 @@ void TMainFrm::FormCreate()
 void TMainFrm::loadForeignTables()
 {
     m_tables.foreign().loadTableSet(m_folders.currentTableFolder(), m_settings.text(SettingKey::GaCandFile),
-                                    m_settings.text(SettingKey::GaUDBFile));
+        m_settings.text(SettingKey::GaUDBFile));
 }
 
 void TMainFrm::reportSkippedTableLines(const QList<core::SkippedLine>& skipped)
@@ -157,8 +162,8 @@ void TMainFrm::buildActions()
     addAction(m_focusSwitchAction);
 
     // The windows behind these commands are not part of the program yet.
-    for (QAction* pending : {m_registerAction, m_modifyAction, m_searchAction, m_padAction, m_optionAction,
-                             m_transferAction})
+    for (QAction* pending :
+        {m_registerAction, m_modifyAction, m_searchAction, m_padAction, m_optionAction, m_transferAction})
         pending->setEnabled(false);
 }
 
@@ -216,9 +221,9 @@ void TMainFrm::buildWindow()
 
 QWidget* TMainFrm::buildTopBar()
 {
-    m_commandPanel = new CommandPanel({m_exitAction, m_clearAction, m_registerAction, m_modifyAction, m_searchAction,
-                                       m_padAction, m_optionAction},
-                                      m_transferAction);
+    m_commandPanel = new CommandPanel(
+        {m_exitAction, m_clearAction, m_registerAction, m_modifyAction, m_searchAction, m_padAction, m_optionAction},
+        m_transferAction);
     m_fontPanel = new FontPanel;
 
     auto* stretchPanel = new QWidget;
@@ -316,16 +321,15 @@ void TMainFrm::SetUpMainWindow()
     // 14. The foreign-language input area.
     m_foreignArea->clear();
     QFont foreignFont(m_settings.text(SettingKey::UsrMainFont));
-    foreignFont.setPointSize(
-        m_settings.integer(fixedSizes ? SettingKey::DispMainFSize : SettingKey::UsrMainFontSize));
+    foreignFont.setPointSize(m_settings.integer(fixedSizes ? SettingKey::DispMainFSize : SettingKey::UsrMainFontSize));
     m_foreignArea->setFont(foreignFont);
     m_foreignArea->setAttribute(Qt::WA_InputMethodEnabled, false);
-    const Qt::ScrollBarPolicy bars =
-        m_settings.flag(SettingKey::ScroBarsFlg) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    const Qt::ScrollBarPolicy bars
+        = m_settings.flag(SettingKey::ScroBarsFlg) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
     m_foreignArea->setHorizontalScrollBarPolicy(bars);
     m_foreignArea->setVerticalScrollBarPolicy(bars);
-    m_foreignArea->setLineWrapMode(m_settings.flag(SettingKey::WordWrapFlg) ? QPlainTextEdit::WidgetWidth
-                                                                            : QPlainTextEdit::NoWrap);
+    m_foreignArea->setLineWrapMode(
+        m_settings.flag(SettingKey::WordWrapFlg) ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     // 15. The lower tab area's height and the font panel's width are applied once the window has its
     //     size (applyStoredSplits).
 }
@@ -334,8 +338,8 @@ void TMainFrm::BuildFunctionKeyBar()
 {
     // The buttons are part of the command panel; the keys reach the window before any control.
     for (int i = 0; i < CommandPanel::kButtonCount; ++i)
-        m_commandPanel->button(i)->setObjectName(m_commandPanel->button(i)->defaultAction()->objectName() +
-                                                 QStringLiteral("Button"));
+        m_commandPanel->button(i)->setObjectName(
+            m_commandPanel->button(i)->defaultAction()->objectName() + QStringLiteral("Button"));
 }
 
 void TMainFrm::ApplyStoredMode()
@@ -347,8 +351,11 @@ void TMainFrm::ApplyStoredMode()
         m_fontPanel->inputModeBox()->setCurrentIndex(core::inputMode(mode).mode - 1);
     }
     SwitchInputMode(mode);
-    // 3.-6. The word list's columns and row height, the direction buttons, the symbol library and the
-    //       dictionary folder follow with the word list and the library.
+    // 3.-4. The word list's columns and row height and the direction buttons follow with the word list.
+    // 5. The symbol library's default category and layout.
+    m_symbolLibrary->selectDefaultCategory();
+    m_symbolLibrary->relayout();
+    // 6. The dictionary folder follows with the word list.
     // 7. The word list page is shown.
     m_lowerTabs->setCurrentIndex(0);
 }

@@ -28,6 +28,7 @@ namespace pelinor::ui {
 class CommandPanel;
 class FontPanel;
 class KeyPanelColumn;
+class SymbolLibraryPanel;
 
 /// The main window, the workbench: the top bar with the function keys, the transfer controls and the
 /// font panel; the phonetic and foreign-language input areas beside the key panel column; the lower tab
@@ -52,6 +53,7 @@ public:
     QTabWidget* lowerTabs() const { return m_lowerTabs; }
     CommandPanel* commandPanel() const { return m_commandPanel; }
     FontPanel* fontPanel() const { return m_fontPanel; }
+    SymbolLibraryPanel* symbolLibrary() const { return m_symbolLibrary; }
     QLabel* statusPanel(int index) const { return m_statusPanels.at(static_cast<size_t>(index)); }
 
     /// Makes input mode 1 to 7 current: script, captions, folders, font, tables and panels follow.
@@ -92,6 +94,8 @@ private:
     void chooseRussianLayout(bool typewriter);
     void switchFocusBetweenAreas();
     void runEditCommand(const char* method);
+    /// Inserts text from a key panel or the symbol library at the caret of the foreign-language area.
+    void insertIntoForeignArea(const QString& text);
     void loadForeignTables();
     /// Shows the table lines that a load had to leave out, if any.
     void reportSkippedTableLines(const QList<core::SkippedLine>& skipped);
@@ -124,6 +128,7 @@ private:
     QPlainTextEdit* m_foreignArea = nullptr;
     KeyPanelColumn* m_keyPanels = nullptr;
     QTabWidget* m_lowerTabs = nullptr;
+    SymbolLibraryPanel* m_symbolLibrary = nullptr;
     std::array<QLabel*, 2> m_statusPanels{};
 
     bool m_placed = false;

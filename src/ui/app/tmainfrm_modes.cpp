@@ -7,6 +7,7 @@
 #include "ui/app/fontpanel.h"
 #include "ui/app/keypanelcolumn.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/input/symbollibrarypanel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -34,7 +35,7 @@ void TMainFrm::wireControls()
     connect(m_fontPanel->sizeBox(), &QComboBox::activated, this, &TMainFrm::sizeBoxChanged);
     connect(m_underStretchBox, &QCheckBox::clicked, this, &TMainFrm::applyUnderStretch);
     connect(m_commandPanel->autoPasteBox(), &QCheckBox::clicked, this,
-            [this](bool on) { m_settings.setFlag(SettingKey::AutoPasteFlg, on); });
+        [this](bool on) { m_settings.setFlag(SettingKey::AutoPasteFlg, on); });
 
     // The layout menu shows the current arrangement when it opens.
     connect(m_menus.ime, &QMenu::aboutToShow, this, [this] {
@@ -72,13 +73,12 @@ void TMainFrm::wireControls()
     connect(m_menus.selectAll, &QAction::triggered, this, [this] { runEditCommand("selectAll"); });
 
     // Items whose windows are not part of the program yet.
-    for (QAction* pending :
-         {m_menus.open, m_menus.save, m_menus.saveAs, m_menus.wordWrap, m_menus.scrollBars, m_menus.newWordBook,
-          m_menus.wordBookProperties, m_menus.deleteWordBook, m_menus.editGroupNames, m_menus.createDictionaryFiles,
-          m_menus.playWithMediaPlayer, m_menus.searchWordBooks, m_menus.registerWord, m_menus.editWord,
-          m_menus.moveWord, m_menus.jump, m_menus.deleteWord, m_menus.closeWordBook, m_menus.settings,
-          m_menus.symbolDatabase, m_menus.candidateEditor, m_menus.htmlListTool, m_menus.conversionTool,
-          m_menus.codeChecker, m_menus.helpContents, m_menus.version})
+    for (QAction* pending : {m_menus.open, m_menus.save, m_menus.saveAs, m_menus.wordWrap, m_menus.scrollBars,
+             m_menus.newWordBook, m_menus.wordBookProperties, m_menus.deleteWordBook, m_menus.editGroupNames,
+             m_menus.createDictionaryFiles, m_menus.playWithMediaPlayer, m_menus.searchWordBooks, m_menus.registerWord,
+             m_menus.editWord, m_menus.moveWord, m_menus.jump, m_menus.deleteWord, m_menus.closeWordBook,
+             m_menus.settings, m_menus.symbolDatabase, m_menus.candidateEditor, m_menus.htmlListTool,
+             m_menus.conversionTool, m_menus.codeChecker, m_menus.helpContents, m_menus.version})
         pending->setEnabled(false);
 }
 
@@ -103,6 +103,8 @@ void TMainFrm::SwitchInputMode(int mode)
         // 6. The script's font, when the box lists it; the box's rule runs with what it shows.
         SelectFontInBox(m_fontPanel->fontBox(), m_settings.text(script.fontKey));
         fontBoxChanged();
+        if (m_symbolLibrary)
+            m_symbolLibrary->relayout();
         // 8. The script's tables become the foreign set's.
         m_settings.setText(SettingKey::GaUDBFile, m_settings.text(script.databaseKey));
         m_settings.setText(SettingKey::GaCandFile, m_settings.text(script.candidateKey));
@@ -120,8 +122,8 @@ void TMainFrm::SwitchInputMode(int mode)
         paint(m_keyPanels->tabs()->widget(KeyPanelColumn::KeyboardPage), m_settings.colour(script.keyboardColour));
         paint(m_keyPanels->tabs()->widget(KeyPanelColumn::PhoneticPage), m_settings.colour(SettingKey::IpaBg));
         // 13. The page of the mode and the script's picture.
-        m_keyPanels->tabs()->setCurrentIndex(info.usesLayout ? KeyPanelColumn::KeyboardPage
-                                                             : KeyPanelColumn::RomajiPage);
+        m_keyPanels->tabs()->setCurrentIndex(
+            info.usesLayout ? KeyPanelColumn::KeyboardPage : KeyPanelColumn::RomajiPage);
         m_keyPanels->showPicture(script.picture);
     }
     ShowTransferMode();
@@ -182,6 +184,14 @@ void TMainFrm::fontBoxChanged()
     const QString family = m_fontPanel->fontBox()->currentText();
     m_settings.setText(SettingKey::UsrMainFont, family);
     applyForeignFont(family);
+    if (m_symbolLibrary)
+        m_symbolLibrary->fontChanged();
+}
+
+void TMainFrm::insertIntoForeignArea(const QString& text)
+{
+    m_foreignArea->setFocus();
+    m_foreignArea->insertPlainText(text);
 }
 
 void TMainFrm::sizeBoxChanged()

@@ -26,7 +26,7 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessible::Role role() const override { return QAccessible::Button; }
-    void setText(QAccessible::Text, const QString&) override {}
+    void setText(QAccessible::Text, const QString&) override { }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -35,8 +35,7 @@ public:
         const core::SymbolLibraryCell& cell = m_grid->content().cell(m_index);
         switch (kind) {
         case QAccessible::Name:
-            return cell.isEmpty() ? QCoreApplication::translate("pelinor::ui::SymbolLibraryGrid", "空き")
-                                  : cell.text;
+            return cell.isEmpty() ? QCoreApplication::translate("pelinor::ui::SymbolLibraryGrid", "空き") : cell.text;
         case QAccessible::Description:
             return cell.toolTip();
         default:

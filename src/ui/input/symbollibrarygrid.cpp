@@ -164,7 +164,7 @@ bool SymbolLibraryGrid::event(QEvent* event)
             QString html = hint.toHtmlEscaped();
             html.replace(u'\n', QStringLiteral("<br>"));
             QToolTip::showText(help->globalPos(), QStringLiteral("<p style='white-space:pre'>%1</p>").arg(html), this,
-                               cellRect(index));
+                cellRect(index));
         }
         return true;
     }

@@ -173,8 +173,8 @@ void SymbolLibraryPanel::buildControls(QWidget* area)
 
     m_grid = new SymbolLibraryGrid(m_settings, area);
     m_grid->move(SymbolLibraryGeometry::kGridLeft, SymbolLibraryGeometry::kGridTop);
-    connect(m_grid, &SymbolLibraryGrid::cellChosen, this,
-            [this](int, const QString& text) { Q_EMIT symbolChosen(text); });
+    connect(
+        m_grid, &SymbolLibraryGrid::cellChosen, this, [this](int, const QString& text) { Q_EMIT symbolChosen(text); });
 
     // Tab order follows the controls from left to right, then the grid.
     QWidget* previous = m_codeButton;
@@ -254,8 +254,8 @@ void SymbolLibraryPanel::pageListActivated(int item)
 
 void SymbolLibraryPanel::showPage(const core::SymbolLibraryPage& page)
 {
-    const core::SymbolLibraryContent content =
-        core::SymbolLibraryContent::load(page, m_settings, m_folders.currentTableFolder());
+    const core::SymbolLibraryContent content
+        = core::SymbolLibraryContent::load(page, m_settings, m_folders.currentTableFolder());
     m_grid->setContent(content);
     if (!content.nameError().isEmpty())
         QMessageBox::warning(this, QStringLiteral("Pelinor"), content.nameError(), QMessageBox::Yes);

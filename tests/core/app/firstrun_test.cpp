@@ -50,8 +50,8 @@ TEST_F(FirstRunTest, FirstStartCreatesFoldersCopiesEverythingAndWritesMarker)
     EXPECT_TRUE(m_world.exists(user(u"Tbl/shipped-Tbl.txt"_qs)));
     EXPECT_FALSE(m_world.exists(user(u"Tbl/sub"_qs))); // subfolders are neither copied nor entered
     for (const char* folder : {"bookA", "bookG", "GreekA", "GreekG", "UkraineA", "UkraineG"})
-        EXPECT_TRUE(m_world.exists(docs(QLatin1StringView(folder) + u"/shipped-"_qs + QLatin1StringView(folder)
-                                        + u".txt"_qs)))
+        EXPECT_TRUE(
+            m_world.exists(docs(QLatin1StringView(folder) + u"/shipped-"_qs + QLatin1StringView(folder) + u".txt"_qs)))
             << folder;
 }
 
@@ -83,7 +83,7 @@ TEST_F(FirstRunTest, WhichUserCopiesSurviveAnUpgrade)
         const char* name;
         bool replaceTables;
         bool noSamples;
-        const char* file;    // a user file named like a shipped one, edited by the user
+        const char* file; // a user file named like a shipped one, edited by the user
         QByteArray expected; // its content after the upgrade
     };
     const Case cases[] = {
@@ -137,10 +137,10 @@ TEST(SetUpFolders, ReportsTheFirstFiveFailuresInOrderAndTheRestSilently)
     world.writeBytes(u"docs"_qs, "a file where the documents folder should be");
     const Folders folders(FolderRoots{world.path(u"data"_qs), world.path(u"prog"_qs), world.path(u"docs"_qs)});
     EXPECT_EQ(folders.setUpFolders(),
-              (QStringList{u"システムフォルダが作れませんでした。"_qs,
-                           u"ユーザーテーブルフォルダフォルダが作れませんでした。"_qs,
-                           u"ユーザーテキストフォルダが作れませんでした。"_qs, u"単語帳フォルダが作れませんでした。"_qs,
-                           u"辞書フォルダが作れませんでした。"_qs}));
+        (QStringList{u"システムフォルダが作れませんでした。"_qs,
+            u"ユーザーテーブルフォルダフォルダが作れませんでした。"_qs,
+            u"ユーザーテキストフォルダが作れませんでした。"_qs, u"単語帳フォルダが作れませんでした。"_qs,
+            u"辞書フォルダが作れませんでした。"_qs}));
 }
 
 TEST(SetUpFolders, PathsFollowTheRoots)

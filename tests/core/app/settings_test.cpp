@@ -2,9 +2,8 @@
 #include "core/common/textcodec.h"
 #include "support/tempworld.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <limits>
 #include <ostream>
 #include <string>
@@ -18,84 +17,84 @@ const QString kFileName = u"Pelinor_A.rng"_qs;
 
 // The file a record holding only defaults writes, line by line.
 const char* const kDefaultLines[] = {
-        "MainLeft,-100",
-        "MainTop,-100",
-        "MainWidth,0",
-        "MainHeight,0",
-        "UnderHeight,296",
-        "FontPanelWidth,193",
-        "LVLineHeight,28",
-        "LVCol1Width,150",
-        "LVCol2Width,50",
-        "LVCol3Width,150",
-        "LVCol4Width,150",
-        "LVCol5Width,150",
-        "LVCol6Width,150",
-        "LVCol7Width,100",
-        "TrTimer,250",
-        "PaTimer,250",
-        "TransMode,1",
-        "InputMode,1",
-        "FontMode,0",
-        "SearchIndex,3",
-        "UsrMainFontSize,18",
-        "UsrSubFontSize,16",
-        "TnMainFontSize,15",
-        "TnSubFontSize,14",
-        "TnJpFontSize,12",
-        "DispMainFSize,18",
-        "DispSubFSize,16",
-        "BandDev,0",
-        "UsrMainFont,\"Times New Roman\"",
-        "UsrSubFont,\"Segoe UI\"",
-        "RussianFont,\"Times New Roman\"",
-        "GreekFont,\"Times New Roman\"",
-        "UkrainianFont,\"Times New Roman\"",
-        "LastGroup,\"\"",
-        "LastWB,\"\"",
-        "PhUDBFile,\"DBPhonet.csv\"",
-        "PhCandFile,\"CandAll.csv\"",
-        "GaUDBFile,\"DBRuss.csv\"",
-        "GaCandFile,\"CandRussian.csv\"",
-        "RussianUDBFile,\"DBRussian.csv\"",
-        "RussianCandFile,\"CandRussian.csv\"",
-        "GreekUDBFile,\"DBGreek.csv\"",
-        "GreekCandFile,\"CandGreek.csv\"",
-        "UkrainianUDBFile,\"DBUkrainian.csv\"",
-        "UkrainianCandFile,\"CandUkrainian.csv\"",
-        "RomanBg,#9EDE5C",
-        "RomanBg2,#50B0FF",
-        "RomanBg3,#FFFF00",
-        "MsImeBg,#FFB0D8",
-        "MsImeBg2,#00E1FF",
-        "MsImeBg3,#63C6DE",
-        "IpaBg,#00BFFF",
-        "CandBg,#F8FFC0",
-        "BandBg,#C9DEF5",
-        "EiwaFlg,0",
-        "AutoPasteFlg,1",
-        "TransClearFlg,0",
-        "ResetInputFlg,0",
-        "UnderStretchFlg,1",
-        "ScroBarsFlg,0",
-        "WordWrapFlg,0",
-        "LastVisibleFlg,0",
-        "RegCopyFlg,1",
-        "RegClearFlg,1",
-        "MediaPlayerFlg,0",
-        "PhTriRevFlg,0",
-        "GaTriRevFlg,0",
-        "PhOneInpFlg,1",
-        "GaOneInpFlg,1",
-        "SysTblFlg,0",
-        "TblOWFlg,1",
-        "DicFlg,0",
-        "DicSearchFlg,1",
-        "RusTWFlg,1",
-        "NoSampleFlg,0",
-        "AutoDoorFlg,1",
-        "DispFSizeLockFlg,0",
-        "AutoTransFlg,0",
+    "MainLeft,-100",
+    "MainTop,-100",
+    "MainWidth,0",
+    "MainHeight,0",
+    "UnderHeight,296",
+    "FontPanelWidth,193",
+    "LVLineHeight,28",
+    "LVCol1Width,150",
+    "LVCol2Width,50",
+    "LVCol3Width,150",
+    "LVCol4Width,150",
+    "LVCol5Width,150",
+    "LVCol6Width,150",
+    "LVCol7Width,100",
+    "TrTimer,250",
+    "PaTimer,250",
+    "TransMode,1",
+    "InputMode,1",
+    "FontMode,0",
+    "SearchIndex,3",
+    "UsrMainFontSize,18",
+    "UsrSubFontSize,16",
+    "TnMainFontSize,15",
+    "TnSubFontSize,14",
+    "TnJpFontSize,12",
+    "DispMainFSize,18",
+    "DispSubFSize,16",
+    "BandDev,0",
+    "UsrMainFont,\"Times New Roman\"",
+    "UsrSubFont,\"Segoe UI\"",
+    "RussianFont,\"Times New Roman\"",
+    "GreekFont,\"Times New Roman\"",
+    "UkrainianFont,\"Times New Roman\"",
+    "LastGroup,\"\"",
+    "LastWB,\"\"",
+    "PhUDBFile,\"DBPhonet.csv\"",
+    "PhCandFile,\"CandAll.csv\"",
+    "GaUDBFile,\"DBRuss.csv\"",
+    "GaCandFile,\"CandRussian.csv\"",
+    "RussianUDBFile,\"DBRussian.csv\"",
+    "RussianCandFile,\"CandRussian.csv\"",
+    "GreekUDBFile,\"DBGreek.csv\"",
+    "GreekCandFile,\"CandGreek.csv\"",
+    "UkrainianUDBFile,\"DBUkrainian.csv\"",
+    "UkrainianCandFile,\"CandUkrainian.csv\"",
+    "RomanBg,#9EDE5C",
+    "RomanBg2,#50B0FF",
+    "RomanBg3,#FFFF00",
+    "MsImeBg,#FFB0D8",
+    "MsImeBg2,#00E1FF",
+    "MsImeBg3,#63C6DE",
+    "IpaBg,#00BFFF",
+    "CandBg,#F8FFC0",
+    "BandBg,#C9DEF5",
+    "EiwaFlg,0",
+    "AutoPasteFlg,1",
+    "TransClearFlg,0",
+    "ResetInputFlg,0",
+    "UnderStretchFlg,1",
+    "ScroBarsFlg,0",
+    "WordWrapFlg,0",
+    "LastVisibleFlg,0",
+    "RegCopyFlg,1",
+    "RegClearFlg,1",
+    "MediaPlayerFlg,0",
+    "PhTriRevFlg,0",
+    "GaTriRevFlg,0",
+    "PhOneInpFlg,1",
+    "GaOneInpFlg,1",
+    "SysTblFlg,0",
+    "TblOWFlg,1",
+    "DicFlg,0",
+    "DicSearchFlg,1",
+    "RusTWFlg,1",
+    "NoSampleFlg,0",
+    "AutoDoorFlg,1",
+    "DispFSizeLockFlg,0",
+    "AutoTransFlg,0",
 };
 
 QByteArray crLfBytes(const QStringList& lines, TextEncoding encoding = TextEncoding::Cp932)
@@ -130,9 +129,9 @@ void expectSameRecord(const Settings& actual, const Settings& expected)
 
 struct LoadCase {
     std::string name;
-    QString file;                                 // lines of a code page 932 file, CR LF between them
-    std::function<void(Settings&)> change;        // what the file changes in the record
-    std::function<void(Settings&)> before = {};   // values the record holds before loading
+    QString file; // lines of a code page 932 file, CR LF between them
+    std::function<void(Settings&)> change; // what the file changes in the record
+    std::function<void(Settings&)> before = {}; // values the record holds before loading
 };
 
 void PrintTo(const LoadCase& c, std::ostream* os)
@@ -140,7 +139,9 @@ void PrintTo(const LoadCase& c, std::ostream* os)
     *os << c.name;
 }
 
-void noChange(Settings&) {}
+void noChange(Settings&)
+{
+}
 
 std::function<void(Settings&)> integerIs(SettingKey key, int value)
 {
@@ -167,7 +168,7 @@ const LoadCase kLoadCases[] = {
     {"UnparsableIntegerGivesInvalidValue", u"UnderHeight,abc"_qs, integerIs(SettingKey::UnderHeight, 306)},
     {"EmptyIntegerKeepsDefault", u"UnderHeight,"_qs, noChange},
     {"UnparsableIgnoresCurrentValue", u"UnderHeight,abc"_qs, integerIs(SettingKey::UnderHeight, 306),
-     integerIs(SettingKey::UnderHeight, 500)},
+        integerIs(SettingKey::UnderHeight, 500)},
     {"NarrowFontPanelRaised", u"FontPanelWidth,100"_qs, noChange},
     {"NegativeFontPanelRaised", u"FontPanelWidth,-5"_qs, noChange},
     {"WideFontPanelKept", u"FontPanelWidth,250"_qs, integerIs(SettingKey::FontPanelWidth, 250)},
@@ -190,28 +191,38 @@ const LoadCase kLoadCases[] = {
     {"SmallestInteger", u"MainTop,-2147483648"_qs, integerIs(SettingKey::MainTop, kIntMin)},
     // Geometry: sizes are added to the edges loaded before them, whatever the line order.
     {"Geometry", u"MainLeft,10\r\nMainTop,20\r\nMainWidth,900\r\nMainHeight,700"_qs,
-     [](Settings& s) { s.setMainGeometry(10, 20, 900, 700); }},
+        [](Settings& s) { s.setMainGeometry(10, 20, 900, 700); }},
     {"GeometryAnyOrder", u"MainHeight,700\r\nMainWidth,900\r\nMainTop,20\r\nMainLeft,10"_qs,
-     [](Settings& s) { s.setMainGeometry(10, 20, 900, 700); }},
+        [](Settings& s) { s.setMainGeometry(10, 20, 900, 700); }},
     {"UnparsableWidthCountsAsMinus100", u"MainLeft,10\r\nMainWidth,abc"_qs,
-     [](Settings& s) { s.setMainRect({10, -100, -90, -100}); }},
-    {"MissingWidthKeepsRightEdge", u"MainLeft,10"_qs, [](Settings& s) { s.setMainRect({10, -100, -100, -100}); }},
+        [](Settings& s) {
+            s.setMainRect({10, -100, -90, -100});
+        }},
+    {"MissingWidthKeepsRightEdge", u"MainLeft,10"_qs,
+        [](Settings& s) {
+            s.setMainRect({10, -100, -100, -100});
+        }},
     {"WidthOverflowSaturates", u"MainLeft,2147483647\r\nMainWidth,10"_qs,
-     [](Settings& s) { s.setMainRect({kIntMax, -100, kIntMax, -100}); }},
+        [](Settings& s) {
+            s.setMainRect({kIntMax, -100, kIntMax, -100});
+        }},
     // Column widths: an empty or unusable value leaves whatever the record holds.
     {"ColumnWidthParsed", u"LVCol3Width,80"_qs, integerIs(SettingKey::LVCol3Width, 80)},
     {"ColumnWidthUnparsable", u"LVCol2Width,abc"_qs, noChange, integerIs(SettingKey::LVCol2Width, 77)},
     {"ColumnWidthEmpty", u"LVCol2Width,"_qs, noChange, integerIs(SettingKey::LVCol2Width, 77)},
     {"ColumnWidthMissing", u"LVCol1Width,60"_qs, integerIs(SettingKey::LVCol1Width, 60),
-     integerIs(SettingKey::LVCol7Width, 77)},
+        integerIs(SettingKey::LVCol7Width, 77)},
     // Colours: "#" and six upper-case hexadecimal digits, else the default stays.
     {"LowerCaseColour", u"CandBg,#f8ffc0"_qs, noChange},
     {"CandBgAlsoColoursPhoneticArea", u"CandBg,#0A0B0C"_qs,
-     [](Settings& s) {
-         s.setColour(SettingKey::CandBg, {10, 11, 12});
-         s.setPhoneticAreaColour({10, 11, 12});
-     }},
-    {"OtherColour", u"BandBg,#FFFFFF"_qs, [](Settings& s) { s.setColour(SettingKey::BandBg, {255, 255, 255}); }},
+        [](Settings& s) {
+            s.setColour(SettingKey::CandBg, {10, 11, 12});
+            s.setPhoneticAreaColour({10, 11, 12});
+        }},
+    {"OtherColour", u"BandBg,#FFFFFF"_qs,
+        [](Settings& s) {
+            s.setColour(SettingKey::BandBg, {255, 255, 255});
+        }},
     {"ColourTooShort", u"RomanBg,#9EDE5"_qs, noChange},
     {"ColourTooLong", u"RomanBg,#9EDE5C0"_qs, noChange},
     {"ColourWithoutHash", u"RomanBg,9EDE5CA"_qs, noChange},
@@ -237,7 +248,7 @@ const LoadCase kLoadCases[] = {
     {"FirstEmptyValueWins", u"EiwaFlg,\r\nEiwaFlg,1"_qs, noChange},
 };
 
-class SettingsLoad : public testing::TestWithParam<LoadCase> {};
+class SettingsLoad : public testing::TestWithParam<LoadCase> { };
 
 TEST_P(SettingsLoad, ReadsOverCurrentValues)
 {
@@ -260,7 +271,7 @@ TEST_P(SettingsLoad, ReadsOverCurrentValues)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SettingsLoad, testing::ValuesIn(kLoadCases),
-                         [](const testing::TestParamInfo<LoadCase>& p) { return p.param.name; });
+    [](const testing::TestParamInfo<LoadCase>& p) { return p.param.name; });
 
 TEST(Settings, StoredGeometryNeedsLeftEdgeAtZeroOrMore)
 {

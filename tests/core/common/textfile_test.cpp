@@ -24,7 +24,7 @@ TEST(TextFile, DetectsByteOrderMarksElseCodePage932)
     const QString text = u"Я ɔ あ"_qs;
     const Case cases[] = {
         {QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2),
-         TextEncoding::Utf16Le},
+            TextEncoding::Utf16Le},
         {encodeText(text, TextEncoding::Utf16Be), TextEncoding::Utf16Be},
         {QByteArray("\xEF\xBB\xBF") + text.toUtf8(), TextEncoding::Utf8},
     };

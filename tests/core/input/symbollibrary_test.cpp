@@ -10,7 +10,6 @@
 #include <QFile>
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <utility>
 #include <vector>
@@ -42,72 +41,69 @@ const std::vector<PageCase>& pageCases()
 {
     static const std::vector<PageCase> cases = {
         {Id::Punc, "Punc", 83,
-         {{1, u"\u00B7"_qs}, {2, u"\u2010"_qs}, {3, u"\u2012"_qs}, {24, u"\u2027"_qs}, {25, u"\u2032"_qs},
-          {69, u"\u205E"_qs}, {70, {}}, {74, u"\u00AB"_qs}, {82, u"\u00BF"_qs}, {83, {}}, {85, u"\u2935"_qs},
-          {86, {}}},
-         0, {}},
+            {{1, u"\u00B7"_qs}, {2, u"\u2010"_qs}, {3, u"\u2012"_qs}, {24, u"\u2027"_qs}, {25, u"\u2032"_qs},
+                {69, u"\u205E"_qs}, {70, {}}, {74, u"\u00AB"_qs}, {82, u"\u00BF"_qs}, {83, {}}, {85, u"\u2935"_qs},
+                {86, {}}},
+            0, {}},
         {Id::Latin, "Latin", 93,
-         {{1, u"A"_qs}, {26, u"Z"_qs}, {27, {}}, {38, u"\""_qs}, {41, u"1"_qs}, {50, u"0"_qs}, {51, {}},
-          {61, u"a"_qs}, {86, u"z"_qs}, {100, u"\\"_qs}},
-         0, {}},
+            {{1, u"A"_qs}, {26, u"Z"_qs}, {27, {}}, {38, u"\""_qs}, {41, u"1"_qs}, {50, u"0"_qs}, {51, {}},
+                {61, u"a"_qs}, {86, u"z"_qs}, {100, u"\\"_qs}},
+            0, {}},
         {Id::Cmb1, "Cmb1", 79, {{1, u"\u0300"_qs}, {79, u"\u034E"_qs}, {80, {}}}, 0, {}},
         {Id::Cmb2, "Cmb2", 32, {{1, u"\u0350"_qs}, {32, u"\u036F"_qs}, {33, {}}}, 0, {}},
         {Id::Russ, "Russ", 98,
-         {{6, u"\u0415"_qs}, {7, u"\u0401"_qs}, {8, u"\u0416"_qs}, {33, u"\u042F"_qs}, {39, {}}, {51, {}},
-          {67, u"\u0451"_qs}, {93, u"\u044F"_qs}, {98, u"\u0301"_qs}, {99, u"\u0300"_qs}, {100, u"\\"_qs}},
-         0, {}},
+            {{6, u"\u0415"_qs}, {7, u"\u0401"_qs}, {8, u"\u0416"_qs}, {33, u"\u042F"_qs}, {39, {}}, {51, {}},
+                {67, u"\u0451"_qs}, {93, u"\u044F"_qs}, {98, u"\u0301"_qs}, {99, u"\u0300"_qs}, {100, u"\\"_qs}},
+            0, {}},
         {Id::Ukra, "Ukra", 80,
-         {{5, u"\u0490"_qs}, {8, u"\u0404"_qs}, {13, u"\u0407"_qs}, {31, u"\u042C"_qs}, {34, {}},
-          {51, u"\u20B4"_qs}, {59, u"\u201F"_qs}, {65, u"\u0491"_qs}, {96, u"'"_qs}, {97, {}}, {100, {}}},
-         8, {5, 8, 12, 13, 65, 68, 72, 73}},
+            {{5, u"\u0490"_qs}, {8, u"\u0404"_qs}, {13, u"\u0407"_qs}, {31, u"\u042C"_qs}, {34, {}}, {51, u"\u20B4"_qs},
+                {59, u"\u201F"_qs}, {65, u"\u0491"_qs}, {96, u"'"_qs}, {97, {}}, {100, {}}},
+            8, {5, 8, 12, 13, 65, 68, 72, 73}},
         {Id::Gre1, "Gre1", 80,
-         {{17, u"\u03A1"_qs}, {18, {}}, {19, u"\u03A3"_qs}, {27, u"\u0386"_qs}, {51, u"\u20AC"_qs},
-          {59, u"\u037E"_qs}, {85, u"\u03C9"_qs}, {92, u"\u0390"_qs}, {97, u"\u03CE"_qs}, {98, {}}},
-         0, {}},
+            {{17, u"\u03A1"_qs}, {18, {}}, {19, u"\u03A3"_qs}, {27, u"\u0386"_qs}, {51, u"\u20AC"_qs},
+                {59, u"\u037E"_qs}, {85, u"\u03C9"_qs}, {92, u"\u0390"_qs}, {97, u"\u03CE"_qs}, {98, {}}},
+            0, {}},
         {Id::Bela, "Bela", 65,
-         {{10, u"\u0406"_qs}, {22, u"\u040E"_qs}, {28, u"\u042B"_qs}, {70, u"\u0456"_qs}, {82, u"\u045E"_qs},
-          {94, u"\u2019"_qs}, {95, {}}},
-         4, {10, 22, 70, 82}},
-        {Id::Cyr1, "Cyr1", 98, {{1, u"\u0400"_qs}, {16, u"\u040F"_qs}, {17, u"\u0450"_qs}, {98, u"\u04A1"_qs}},
-         0, {}},
+            {{10, u"\u0406"_qs}, {22, u"\u040E"_qs}, {28, u"\u042B"_qs}, {70, u"\u0456"_qs}, {82, u"\u045E"_qs},
+                {94, u"\u2019"_qs}, {95, {}}},
+            4, {10, 22, 70, 82}},
+        {Id::Cyr1, "Cyr1", 98, {{1, u"\u0400"_qs}, {16, u"\u040F"_qs}, {17, u"\u0450"_qs}, {98, u"\u04A1"_qs}}, 0, {}},
         {Id::Cyr2, "Cyr2", 94, {{1, u"\u04A2"_qs}, {94, u"\u04FF"_qs}, {95, {}}}, 0, {}},
         {Id::Library, "記号ライブラリ", 0, {{1, {}}}, 0, {}},
         {Id::Bulgarian, "ブルガリア語", 60,
-         {{27, u"\u042A"_qs}, {28, u"\u042C"_qs}, {30, u"\u042F"_qs}, {31, {}}, {90, u"\u044F"_qs}}, 0, {}},
+            {{27, u"\u042A"_qs}, {28, u"\u042C"_qs}, {30, u"\u042F"_qs}, {31, {}}, {90, u"\u044F"_qs}}, 0, {}},
         {Id::Macedonian, "マケドニア語", 62,
-         {{6, u"\u0403"_qs}, {30, u"\u040F"_qs}, {31, u"\u0428"_qs}, {66, u"\u0453"_qs}, {91, u"\u0448"_qs}},
-         14, {6, 10, 12, 84, 90}},
-        {Id::Serbian, "セルビア語", 60,
-         {{6, u"\u0402"_qs}, {23, u"\u040B"_qs}, {83, u"\u045B"_qs}, {90, u"\u0448"_qs}}, 12, {6, 23, 83, 89}},
+            {{6, u"\u0403"_qs}, {30, u"\u040F"_qs}, {31, u"\u0428"_qs}, {66, u"\u0453"_qs}, {91, u"\u0448"_qs}}, 14,
+            {6, 10, 12, 84, 90}},
+        {Id::Serbian, "セルビア語", 60, {{6, u"\u0402"_qs}, {23, u"\u040B"_qs}, {83, u"\u045B"_qs}, {90, u"\u0448"_qs}},
+            12, {6, 23, 83, 89}},
         {Id::Polish, "ポーランド語", 64,
-         {{2, u"\u0104"_qs}, {16, u"\u0141"_qs}, {23, u"R"_qs}, {32, u"\u017B"_qs}, {92, u"\u017C"_qs}},
-         18, {2, 16, 32, 92}},
+            {{2, u"\u0104"_qs}, {16, u"\u0141"_qs}, {23, u"R"_qs}, {32, u"\u017B"_qs}, {92, u"\u017C"_qs}}, 18,
+            {2, 16, 32, 92}},
         {Id::Czech, "チェコ語", 82,
-         {{14, u"Ch"_qs}, {15, u"I"_qs}, {34, u"\u016E"_qs}, {41, {}}, {57, u"\u017D"_qs}, {74, u"ch"_qs},
-          {100, u"z"_qs}},
-         32, {2, 14, 34, 57, 74, 99}},
+            {{14, u"Ch"_qs}, {15, u"I"_qs}, {34, u"\u016E"_qs}, {41, {}}, {57, u"\u017D"_qs}, {74, u"ch"_qs},
+                {100, u"z"_qs}},
+            32, {2, 14, 34, 57, 74, 99}},
         {Id::Slovak, "スロバキア語", 82,
-         {{3, u"\u00C4"_qs}, {14, u"Ch"_qs}, {30, u"\u0154"_qs}, {59, u"\u017D"_qs}, {74, u"ch"_qs},
-          {100, u"z"_qs}},
-         36, {3, 14, 20, 59, 74, 99}},
+            {{3, u"\u00C4"_qs}, {14, u"Ch"_qs}, {30, u"\u0154"_qs}, {59, u"\u017D"_qs}, {74, u"ch"_qs}, {100, u"z"_qs}},
+            36, {3, 14, 20, 59, 74, 99}},
         {Id::Slovenian, "スロヴェニア語", 50,
-         {{4, u"\u010C"_qs}, {17, u"P"_qs}, {18, u"R"_qs}, {25, u"\u017D"_qs}, {85, u"\u017E"_qs}}, 6,
-         {4, 20, 25, 64, 80, 85}},
+            {{4, u"\u010C"_qs}, {17, u"P"_qs}, {18, u"R"_qs}, {25, u"\u017D"_qs}, {85, u"\u017E"_qs}}, 6,
+            {4, 20, 25, 64, 80, 85}},
         {Id::LatinSupplement1, "ラテン補足Ⅰ", 96,
-         {{1, u"\u00C0"_qs}, {13, u"\u00AA"_qs}, {24, {}}, {58, u"\u00B7"_qs}, {90, u"\u00B7"_qs},
-          {100, u"\u00AC"_qs}},
-         0, {}},
+            {{1, u"\u00C0"_qs}, {13, u"\u00AA"_qs}, {24, {}}, {58, u"\u00B7"_qs}, {90, u"\u00B7"_qs},
+                {100, u"\u00AC"_qs}},
+            0, {}},
         {Id::Arithmetic, "算数記号", 68,
-         {{9, u"\u203B"_qs}, {10, {}}, {40, u"\u2189"_qs}, {76, u"\u2071"_qs}, {96, u"\u2090"_qs},
-          {100, u"\u2094"_qs}},
-         0, {}},
+            {{9, u"\u203B"_qs}, {10, {}}, {40, u"\u2189"_qs}, {76, u"\u2071"_qs}, {96, u"\u2090"_qs},
+                {100, u"\u2094"_qs}},
+            0, {}},
         {Id::Arrows, "矢印", 100, {{1, u"\u2190"_qs}, {100, u"\u21F3"_qs}}, 0, {}},
-        {Id::GeometricShapes, "幾何学図形", 96, {{1, u"\u25A0"_qs}, {96, u"\u25FF"_qs}, {97, {}}, {100, {}}}, 0,
-         {}},
+        {Id::GeometricShapes, "幾何学図形", 96, {{1, u"\u25A0"_qs}, {96, u"\u25FF"_qs}, {97, {}}, {100, {}}}, 0, {}},
         {Id::Currency, "通貨記号", 38,
-         {{1, u"$"_qs}, {6, u"\u20AC"_qs}, {16, u"\u20A8"_qs}, {31, u"\u0E3F"_qs}, {42, u"\u00AE"_qs},
-          {84, {}}, {87, u"\uFFE6"_qs}},
-         0, {}},
+            {{1, u"$"_qs}, {6, u"\u20AC"_qs}, {16, u"\u20A8"_qs}, {31, u"\u0E3F"_qs}, {42, u"\u00AE"_qs}, {84, {}},
+                {87, u"\uFFE6"_qs}},
+            0, {}},
     };
     return cases;
 }
@@ -205,8 +201,8 @@ protected:
         world.writeBytes(name, encodeText(joinLines(lines), encoding));
     }
 
-    static QString entry(const QString& code, const QString& english, const QString& japanese = {},
-                         const QString& note = {})
+    static QString entry(
+        const QString& code, const QString& english, const QString& japanese = {}, const QString& note = {})
     {
         return u"0,\"%1\",\"%2\",\"%3\",\"0\",\"%4\""_qs.arg(code, english, japanese, note);
     }
@@ -225,12 +221,12 @@ protected:
 TEST_F(SymbolLibraryNamesTest, CellsTakeTheNamesOfTheFirstEntryWithTheirCode)
 {
     writeDatabase(u"DBBela.csv"_qs,
-                  {u"\"キリル文字\",\"Times New Roman\""_qs, u"Group,0,\"大文字\""_qs,
-                   entry(u"0410"_qs, u"Cyrillic capital letter a\\A"_qs, u"キリル大文字アー"_qs, u"注意"_qs),
-                   entry(u"0410"_qs, u"second entry"_qs, u"二番目"_qs),
-                   entry(u"0406"_qs, u"Byelorussian-ukrainian i#$0301\\I"_qs, u"キリル大文字イー"_qs),
-                   entry(u"040e"_qs, u"not a code"_qs, u"見つからない"_qs), u"broken,line"_qs,
-                   entry(u"0430"_qs, u"small a"_qs)});
+        {u"\"キリル文字\",\"Times New Roman\""_qs, u"Group,0,\"大文字\""_qs,
+            entry(u"0410"_qs, u"Cyrillic capital letter a\\A"_qs, u"キリル大文字アー"_qs, u"注意"_qs),
+            entry(u"0410"_qs, u"second entry"_qs, u"二番目"_qs),
+            entry(u"0406"_qs, u"Byelorussian-ukrainian i#$0301\\I"_qs, u"キリル大文字イー"_qs),
+            entry(u"040e"_qs, u"not a code"_qs, u"見つからない"_qs), u"broken,line"_qs,
+            entry(u"0430"_qs, u"small a"_qs)});
     const SymbolLibraryContent content = load(Id::Bela);
     EXPECT_TRUE(content.nameError().isEmpty());
     ASSERT_EQ(content.page(), Id::Bela);
@@ -305,10 +301,10 @@ TEST_F(SymbolLibraryNamesTest, MissingOrUnreadableDatabasesLeaveTheCellsWithoutN
 TEST(SymbolLibraryNameIndexTest, FindsOnlyStrictCodesAndTheFirstOfEqualOnes)
 {
     TempWorld world;
-    world.writeBytes(u"DBX.csv"_qs, encodeText(joinLines({u"0,\"00E9\",\"e acute\",\"\",\"0\",\"\""_qs,
-                                                           u"0,\"00E9\",\"again\",\"\",\"0\",\"\""_qs,
-                                                           u"0,\"00fc\",\"u umlaut\",\"\",\"0\",\"\""_qs}),
-                                               TextEncoding::Cp932));
+    world.writeBytes(u"DBX.csv"_qs,
+        encodeText(joinLines({u"0,\"00E9\",\"e acute\",\"\",\"0\",\"\""_qs, u"0,\"00E9\",\"again\",\"\",\"0\",\"\""_qs,
+                       u"0,\"00fc\",\"u umlaut\",\"\",\"0\",\"\""_qs}),
+            TextEncoding::Cp932));
     const SymbolLibraryNameIndex index = SymbolLibraryNameIndex::read(world.path(u"DBX.csv"_qs));
     EXPECT_TRUE(index.fileExists());
     EXPECT_EQ(index.size(), 1);
@@ -352,8 +348,8 @@ TEST(SymbolLibraryGeometryTest, CellsFollowTheWidthOfTheTabArea)
         int cell;
     };
     for (const Hit h : {Hit{{8, 60}, 0}, Hit{{46, 98}, 0}, Hit{{47, 60}, -1}, Hit{{48, 60}, 1}, Hit{{8, 99}, -1},
-                        Hit{{8, 101}, 20}, Hit{{7, 60}, -1}, Hit{{8, 59}, -1}, Hit{{8 + 19 * 40 + 38, 60 + 4 * 41}, 99},
-                        Hit{{8 + 20 * 40, 60}, -1}, Hit{{8, 60 + 5 * 41}, -1}})
+             Hit{{8, 101}, 20}, Hit{{7, 60}, -1}, Hit{{8, 59}, -1}, Hit{{8 + 19 * 40 + 38, 60 + 4 * 41}, 99},
+             Hit{{8 + 20 * 40, 60}, -1}, Hit{{8, 60 + 5 * 41}, -1}})
         EXPECT_EQ(g.cellAt(h.point), h.cell) << h.point.x() << "," << h.point.y();
 }
 

@@ -65,7 +65,7 @@ void PrintTo(const TablePair& pair, std::ostream* os)
     *os << pair.candidates << " + " << pair.database;
 }
 
-class ShippedTables : public ::testing::TestWithParam<TablePair> {};
+class ShippedTables : public ::testing::TestWithParam<TablePair> { };
 
 TEST_P(ShippedTables, LoadWithoutSkippedLinesAndReachTheirAlphabet)
 {
@@ -94,18 +94,18 @@ TEST_P(ShippedTables, LoadWithoutSkippedLinesAndReachTheirAlphabet)
 }
 
 INSTANTIATE_TEST_SUITE_P(Data, ShippedTables,
-                         ::testing::Values(TablePair{"CandRussian.csv", "DBRussian.csv", russianAlphabet()},
-                                           TablePair{"CandRussian.csv", "DBRuss.csv", russianAlphabet()},
-                                           TablePair{"CandUkrainian.csv", "DBUkrainian.csv", ukrainianAlphabet()},
-                                           TablePair{"CandGreek.csv", "DBGreek.csv", greekAlphabet()},
-                                           TablePair{"CandAll.csv", "DBPhonet.csv", QString()}));
+    ::testing::Values(TablePair{"CandRussian.csv", "DBRussian.csv", russianAlphabet()},
+        TablePair{"CandRussian.csv", "DBRuss.csv", russianAlphabet()},
+        TablePair{"CandUkrainian.csv", "DBUkrainian.csv", ukrainianAlphabet()},
+        TablePair{"CandGreek.csv", "DBGreek.csv", greekAlphabet()},
+        TablePair{"CandAll.csv", "DBPhonet.csv", QString()}));
 
 TEST(ShippedTables, FrequentRussianLettersInsertDirectly)
 {
     TableSet set;
     set.loadTableSet(dataFolder(u"Tbl"_qs), u"CandRussian.csv"_qs, u"DBRussian.csv"_qs);
-    const std::pair<char16_t, char16_t> direct[] = {{u'd', u'д'}, {u'a', u'а'}, {u'D', u'Д'}, {u'o', u'о'},
-                                                    {u't', u'т'}, {u'n', u'н'}};
+    const std::pair<char16_t, char16_t> direct[]
+        = {{u'd', u'д'}, {u'a', u'а'}, {u'D', u'Д'}, {u'o', u'о'}, {u't', u'т'}, {u'n', u'н'}};
     for (const auto& [key, letter] : direct) {
         CandidateBuffer buffer;
         set.fetchCandidates(key, buffer);

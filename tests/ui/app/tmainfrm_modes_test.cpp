@@ -53,7 +53,7 @@ private Q_SLOTS:
         QCOMPARE(m_window->settings().text(SettingKey::GaCandFile), QStringLiteral("CandGreek.csv"));
         QVERIFY(m_window->folders().currentWordBookFolder().endsWith(QStringLiteral("/GreekA")));
         QCOMPARE(m_window->keyPanelColumn()->tabs()->tabText(ui::KeyPanelColumn::RomajiPage),
-                 QStringLiteral("ｷﾞﾘｼｱ語ローマ字"));
+            QStringLiteral("ｷﾞﾘｼｱ語ローマ字"));
     }
 
     void layoutModeShowsTheKeyboardPageAndAlphanumericKeepsTheScript()

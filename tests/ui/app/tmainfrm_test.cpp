@@ -68,8 +68,9 @@ private Q_SLOTS:
     void storedValuesShapeTheWindowAndClosingWritesAllSettings()
     {
         test::TestWorld world;
-        world.writeBytes(world.settingsFile(), "CandBg,#102030\r\nUsrMainFontSize,24\r\nMainLeft,30\r\n"
-                                               "MainTop,40\r\nMainWidth,700\r\nMainHeight,600\r\n");
+        world.writeBytes(world.settingsFile(),
+            "CandBg,#102030\r\nUsrMainFontSize,24\r\nMainLeft,30\r\n"
+            "MainTop,40\r\nMainWidth,700\r\nMainHeight,600\r\n");
         {
             ui::TMainFrm window(setUpWorld(world));
             window.show();
@@ -90,8 +91,9 @@ private Q_SLOTS:
     void lowerAreaHeightAndFontPanelWidthRoundTrip()
     {
         test::TestWorld world;
-        world.writeBytes(world.settingsFile(), "UnderHeight,250\r\nFontPanelWidth,230\r\nMainLeft,10\r\nMainTop,10\r\n"
-                                               "MainWidth,900\r\nMainHeight,700\r\n");
+        world.writeBytes(world.settingsFile(),
+            "UnderHeight,250\r\nFontPanelWidth,230\r\nMainLeft,10\r\nMainTop,10\r\n"
+            "MainWidth,900\r\nMainHeight,700\r\n");
         for (int run = 0; run < 2; ++run) {
             ui::TMainFrm window(setUpWorld(world));
             window.show();
@@ -108,7 +110,7 @@ private Q_SLOTS:
         test::TestWorld world;
         world.writeBytes(world.systemFolder() + QStringLiteral("/Leaf360.txt"), "GF-RD1\r\n");
         world.writeBytes(world.path(QStringLiteral("appdata/Norvanta/Pelinor/Tbl/CandAll.csv")),
-                         "\"DBPhonet.csv\",Alphabet_Upper\r\n\"A\",0251,,,,,,,,\r\n\"B\",XYZW,,,,,,,,\r\n");
+            "\"DBPhonet.csv\",Alphabet_Upper\r\n\"A\",0251,,,,,,,,\r\n\"B\",XYZW,,,,,,,,\r\n");
         MessageBoxCatcher catcher;
         ui::TMainFrm window(setUpWorld(world));
         window.show();
@@ -146,8 +148,8 @@ private Q_SLOTS:
         }
         QTRY_COMPARE(catcher.texts().size(), 1);
         QVERIFY(catcher.texts().constFirst().contains(QStringLiteral("Leaf360.txt")));
-        QCOMPARE(world.readBytes(world.path(QStringLiteral("appdata/Norvanta/Pelinor/Sys"))),
-                 QByteArray("not a folder"));
+        QCOMPARE(
+            world.readBytes(world.path(QStringLiteral("appdata/Norvanta/Pelinor/Sys"))), QByteArray("not a folder"));
     }
 };
 

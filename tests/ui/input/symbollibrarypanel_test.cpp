@@ -44,8 +44,7 @@ struct PanelWorld {
         panel->show();
     }
 
-    template <typename T>
-    T* find(const QString& name) const
+    template <typename T> T* find(const QString& name) const
     {
         T* widget = panel->findChild<T*>(name);
         if (!widget)
@@ -75,10 +74,7 @@ struct PanelWorld {
         return down;
     }
 
-    void clickCell(int index) const
-    {
-        QTest::mouseClick(grid(), Qt::LeftButton, {}, grid()->cellRect(index).center());
-    }
+    void clickCell(int index) const { QTest::mouseClick(grid(), Qt::LeftButton, {}, grid()->cellRect(index).center()); }
 
     test::TempWorld tables;
     core::Settings settings;
@@ -106,8 +102,8 @@ private Q_SLOTS:
 
         // Every control can be named by assistive technology.
         for (QWidget* w : world.panel->findChildren<QWidget*>()) {
-            if (qobject_cast<QToolButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
-                qobject_cast<ui::SymbolLibraryGrid*>(w))
+            if (qobject_cast<QToolButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
+                || qobject_cast<ui::SymbolLibraryGrid*>(w))
                 QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
         }
 
@@ -344,7 +340,7 @@ private Q_SLOTS:
         QAccessibleInterface* first = view->child(0);
         QCOMPARE(first->text(QAccessible::Name), u"А"_qs);
         QCOMPARE(first->text(QAccessible::Description),
-                 u"キリル大文字アー  ローマ字: A  [0410]\nCyrillic capital letter a  A"_qs);
+            u"キリル大文字アー  ローマ字: A  [0410]\nCyrillic capital letter a  A"_qs);
         QCOMPARE(view->indexOfChild(first), 0);
         QVERIFY(view->child(38)->state().disabled); // cell 39 is empty
         // The tooltip carries the names; an empty cell has none.
@@ -352,8 +348,8 @@ private Q_SLOTS:
         QApplication::sendEvent(grid, &help);
         QVERIFY2(QToolTip::text().contains(u"[0410]"_qs), qPrintable(QToolTip::text()));
         QVERIFY(QToolTip::text().contains(u"Cyrillic capital letter a"_qs));
-        QHelpEvent emptyHelp(QEvent::ToolTip, grid->cellRect(38).center(),
-                             grid->mapToGlobal(grid->cellRect(38).center()));
+        QHelpEvent emptyHelp(
+            QEvent::ToolTip, grid->cellRect(38).center(), grid->mapToGlobal(grid->cellRect(38).center()));
         QApplication::sendEvent(grid, &emptyHelp);
         QTRY_VERIFY(QToolTip::text().isEmpty());
 

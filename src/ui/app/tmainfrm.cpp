@@ -9,6 +9,9 @@
 #include "ui/app/fontboxes.h"
 #include "ui/app/fontpanel.h"
 #include "ui/app/keypanelcolumn.h"
+#include "ui/input/phonetickeypanel.h"
+#include "ui/input/romajikeypanel.h"
+#include "ui/input/screenkeyboard.h"
 #include "ui/input/symbollibrarypanel.h"
 
 #include <QAction>
@@ -91,7 +94,18 @@ void TMainFrm::FormCreate()
     // 7. The function-key bar.
     BuildFunctionKeyBar();
 
-    // 8.-10. The romaji key panel, the on-screen keyboards and the phonetic-symbol key panel join here.
+    // 8. The romaji key panel of the foreign-language script.
+    m_romajiPanel = new RomajiKeyPanel(m_settings);
+    m_romajiPanel->setReplacementTarget(m_foreignArea);
+    m_keyPanels->setPageWidget(KeyPanelColumn::RomajiPage, m_romajiPanel);
+    // 9. The on-screen keyboards.
+    m_screenKeyboard = new ScreenKeyboard(m_tables.foreign());
+    m_keyPanels->setPageWidget(KeyPanelColumn::KeyboardPage, m_screenKeyboard);
+    buildScreenKeyboard();
+    // 10. The phonetic-symbol key panel.
+    m_phoneticPanel = new PhoneticKeyPanel(m_settings);
+    m_keyPanels->setPageWidget(KeyPanelColumn::PhoneticPage, m_phoneticPanel);
+    m_phoneticPanel->rebuild(m_tables.phonetic());
 
     // 11. The symbol library.
     m_symbolLibrary = new SymbolLibraryPanel(m_settings, m_folders, m_lowerTabs->widget(1));

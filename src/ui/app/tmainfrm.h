@@ -29,6 +29,9 @@ class CommandPanel;
 class FontPanel;
 class KeyPanelColumn;
 class SymbolLibraryPanel;
+class RomajiKeyPanel;
+class ScreenKeyboard;
+class PhoneticKeyPanel;
 
 /// The main window, the workbench: the top bar with the function keys, the transfer controls and the
 /// font panel; the phonetic and foreign-language input areas beside the key panel column; the lower tab
@@ -54,6 +57,9 @@ public:
     CommandPanel* commandPanel() const { return m_commandPanel; }
     FontPanel* fontPanel() const { return m_fontPanel; }
     SymbolLibraryPanel* symbolLibrary() const { return m_symbolLibrary; }
+    RomajiKeyPanel* romajiPanel() const { return m_romajiPanel; }
+    ScreenKeyboard* screenKeyboard() const { return m_screenKeyboard; }
+    PhoneticKeyPanel* phoneticPanel() const { return m_phoneticPanel; }
     QLabel* statusPanel(int index) const { return m_statusPanels.at(static_cast<size_t>(index)); }
 
     /// Makes input mode 1 to 7 current: script, captions, folders, font, tables and panels follow.
@@ -92,6 +98,8 @@ private:
     void sizeBoxChanged();
     void inputModeBoxChanged(int item);
     void chooseRussianLayout(bool typewriter);
+    void keyPanelPageChosen(int page);
+    void buildScreenKeyboard();
     void switchFocusBetweenAreas();
     void runEditCommand(const char* method);
     /// Inserts text from a key panel or the symbol library at the caret of the foreign-language area.
@@ -129,6 +137,9 @@ private:
     KeyPanelColumn* m_keyPanels = nullptr;
     QTabWidget* m_lowerTabs = nullptr;
     SymbolLibraryPanel* m_symbolLibrary = nullptr;
+    RomajiKeyPanel* m_romajiPanel = nullptr;
+    ScreenKeyboard* m_screenKeyboard = nullptr;
+    PhoneticKeyPanel* m_phoneticPanel = nullptr;
     std::array<QLabel*, 2> m_statusPanels{};
 
     bool m_placed = false;

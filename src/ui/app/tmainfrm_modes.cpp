@@ -7,6 +7,9 @@
 #include "ui/app/fontpanel.h"
 #include "ui/app/keypanelcolumn.h"
 #include "ui/app/tmainfrm.h"
+#include "core/input/scriptlayouts.h"
+#include "ui/input/romajikeypanel.h"
+#include "ui/input/screenkeyboard.h"
 #include "ui/input/symbollibrarypanel.h"
 
 #include <QAction>
@@ -30,6 +33,7 @@ void TMainFrm::wireControls()
     connect(m_focusSwitchAction, &QAction::triggered, this, &TMainFrm::switchFocusBetweenAreas);
 
     connect(m_fontPanel->inputModeBox(), &QComboBox::activated, this, &TMainFrm::inputModeBoxChanged);
+    connect(m_keyPanels->tabs(), &QTabWidget::currentChanged, this, &TMainFrm::keyPanelPageChosen);
     connect(m_fontPanel->fontBox(), &QComboBox::currentTextChanged, this, &TMainFrm::fontBoxChanged);
     connect(m_fontPanel->sizeBox()->lineEdit(), &QLineEdit::editingFinished, this, &TMainFrm::sizeBoxChanged);
     connect(m_fontPanel->sizeBox(), &QComboBox::activated, this, &TMainFrm::sizeBoxChanged);
@@ -111,17 +115,14 @@ void TMainFrm::SwitchInputMode(int mode)
         loadForeignTables();
         if (isVisible())
             reportSkippedTableLines(m_tables.foreign().skippedLines());
-        // 9. Panel colours.
-        auto paint = [](QWidget* page, core::ColourRgb colour) {
-            page->setAutoFillBackground(true);
-            QPalette palette = page->palette();
-            palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
-            page->setPalette(palette);
-        };
-        paint(m_keyPanels->tabs()->widget(KeyPanelColumn::RomajiPage), m_settings.colour(script.romajiColour));
-        paint(m_keyPanels->tabs()->widget(KeyPanelColumn::KeyboardPage), m_settings.colour(script.keyboardColour));
-        paint(m_keyPanels->tabs()->widget(KeyPanelColumn::PhoneticPage), m_settings.colour(SettingKey::IpaBg));
+        // 9.-12. The panels of the script: colours, the romaji panel from the new tables (with the accent
+        //        replacement for Greek only) and the script's keyboard.
+        const auto qcolour = [](core::ColourRgb c) { return QColor(c.red, c.green, c.blue); };
+        m_screenKeyboard->setBackground(qcolour(m_settings.colour(script.keyboardColour)));
+        m_romajiPanel->rebuild(m_tables.foreign(), info.script, qcolour(m_settings.colour(script.romajiColour)));
+        buildScreenKeyboard();
         // 13. The page of the mode and the script's picture.
+        const QSignalBlocker blocker(m_keyPanels->tabs());
         m_keyPanels->tabs()->setCurrentIndex(
             info.usesLayout ? KeyPanelColumn::KeyboardPage : KeyPanelColumn::RomajiPage);
         m_keyPanels->showPicture(script.picture);
@@ -161,9 +162,37 @@ void TMainFrm::chooseRussianLayout(bool typewriter)
     if ((mode != 1 && mode != 2) || m_settings.flag(SettingKey::RusTWFlg) == typewriter)
         return;
     m_settings.setFlag(SettingKey::RusTWFlg, typewriter);
+    buildScreenKeyboard();
     captionKeyboardPage(true);
     if (mode == 2)
         m_foreignArea->setFocus();
+}
+
+void TMainFrm::buildScreenKeyboard()
+{
+    m_screenKeyboard->build(core::ScriptLayouts::onScreenLayout(m_settings.integer(SettingKey::InputMode),
+                                                                m_settings.flag(SettingKey::RusTWFlg)),
+                            m_screenKeyboard->isCapsDown());
+}
+
+void TMainFrm::keyPanelPageChosen(int page)
+{
+    // The romaji page in a layout mode selects that script's romaji mode, the keyboard page in a romaji
+    // mode its layout mode; the phonetic page leaves the mode alone.
+    const core::InputModeInfo& current = core::inputMode(m_settings.integer(SettingKey::InputMode));
+    if (page == KeyPanelColumn::PhoneticPage) {
+        m_phoneticArea->setFocus();
+        return;
+    }
+    if (current.hasScript && current.usesLayout == (page == KeyPanelColumn::RomajiPage)) {
+        const int mode = current.usesLayout ? current.mode - 1 : current.mode + 1;
+        {
+            const QSignalBlocker blocker(m_fontPanel->inputModeBox());
+            m_fontPanel->inputModeBox()->setCurrentIndex(mode - 1);
+        }
+        SwitchInputMode(mode);
+    }
+    m_foreignArea->setFocus();
 }
 
 void TMainFrm::ShowTransferMode()

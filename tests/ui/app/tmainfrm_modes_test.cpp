@@ -69,6 +69,19 @@ private Q_SLOTS:
         QCOMPARE(m_window->settings().text(SettingKey::GaCandFile), QStringLiteral("CandGreek.csv"));
     }
 
+    void keyPanelPagesFollowAndSetTheMode()
+    {
+        open("InputMode,6\r\n");
+        QTabWidget* tabs = m_window->keyPanelColumn()->tabs();
+        tabs->setCurrentIndex(ui::KeyPanelColumn::KeyboardPage); // Ukrainian romaji -> Ukrainian layout
+        QCOMPARE(m_window->settings().integer(SettingKey::InputMode), 7);
+        QCOMPARE(m_window->fontPanel()->inputModeBox()->currentIndex(), 6);
+        tabs->setCurrentIndex(ui::KeyPanelColumn::PhoneticPage); // the phonetic page keeps the mode
+        QCOMPARE(m_window->settings().integer(SettingKey::InputMode), 7);
+        tabs->setCurrentIndex(ui::KeyPanelColumn::RomajiPage);
+        QCOMPARE(m_window->settings().integer(SettingKey::InputMode), 6);
+    }
+
     void firstItemRunsTheSwitchAgainInModeOne()
     {
         open();

@@ -1,0 +1,52 @@
+#include "ui/wordbook/wordbookrow.h"
+
+#include "core/wordbook/wordbooksummary.h"
+
+#include <QCollator>
+#include <QDir>
+
+#include <algorithm>
+
+namespace pelinor::ui {
+
+WordBookScan scanWordBookFolder(const QString& folder)
+{
+    WordBookScan scan;
+    const QDir dir(folder);
+    if (folder.isEmpty() || !dir.exists())
+        return scan;
+    const QStringList names
+        = dir.entryList(QStringList{QStringLiteral("*.utx")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    scan.rows.reserve(names.size());
+    for (const QString& name : names) {
+        const core::WordBookSummary summary = core::readWordBookSummary(dir.filePath(name));
+        if (summary.status == core::WordBookReadStatus::Unreadable) {
+            scan.errors.append(summary.error);
+            continue;
+        }
+        if (!summary.isWordBook())
+            continue;
+        scan.rows.append(WordBookRow{summary.title, name, summary.group, summary.entryLineCount});
+    }
+    // Locale-aware and case-sensitive, with sort keys so that a large folder is not compared title by title.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(static_cast<size_t>(scan.rows.size()));
+    for (const WordBookRow& row : scan.rows)
+        keys.push_back(collator.sortKey(row.title));
+    std::vector<qsizetype> order(static_cast<size_t>(scan.rows.size()));
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<qsizetype>(i);
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return keys[static_cast<size_t>(a)].compare(keys[static_cast<size_t>(b)]) < 0;
+    });
+    QList<WordBookRow> sorted;
+    sorted.reserve(scan.rows.size());
+    for (qsizetype i : order)
+        sorted.append(std::move(scan.rows[i]));
+    scan.rows = std::move(sorted);
+    return scan;
+}
+
+} // namespace pelinor::ui

@@ -1,0 +1,176 @@
+#pragma once
+
+#include "core/app/folders.h"
+#include "core/app/settings.h"
+#include "core/wordbook/wordbook.h"
+#include "core/wordbook/wordbookfile.h"
+#include "support/tempworld.h"
+#include "ui/app/mainmenus.h"
+#include "ui/wordbook/wordbookcontroller.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace pelinor::test {
+
+/// Runs `action` on the next modal window for which `accept` holds, from the event loop of whatever
+/// modal loop is running by then.
+inline void whenModal(
+    std::function<void(QWidget*)> action, std::function<bool(QWidget*)> accept = [](QWidget*) { return true; })
+{
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, action = std::move(action), accept = std::move(accept)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || !accept(modal))
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(modal);
+    });
+    timer->start();
+}
+
+/// Answers the next message box with `button` and hands its text to `seen` when given.
+inline void answerMessage(QMessageBox::StandardButton button, QString* seen = nullptr)
+{
+    whenModal(
+        [button, seen](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (seen)
+                *seen = box->text();
+            box->button(button)->click();
+        },
+        [](QWidget* modal) { return qobject_cast<QMessageBox*>(modal) != nullptr; });
+}
+
+/// A word entry from its six texts and colour.
+inline core::WordEntry entry(const QString& foreign, const QString& phonetic = QString(),
+    const QString& kana = QString(), const QString& japanese = QString(), const QString& note = QString(),
+    const QString& sound = QString(), const QString& colour = QString())
+{
+    core::WordEntry e;
+    e.foreignWord = foreign;
+    e.phonetic = phonetic;
+    e.kana = kana;
+    e.japanese = japanese;
+    e.note = note;
+    e.soundFile = sound;
+    e.colour = colour;
+    return e;
+}
+
+/// The entry with its number set.
+inline core::WordEntry numbered(core::WordEntry e, qsizetype number)
+{
+    e.number = number;
+    return e;
+}
+
+/// The word book part of the main window on a private folder world: settings, folders, the open word
+/// book, a menu bar with the main menus, the status panels, the two input areas and the page.
+class WordBookFixture {
+public:
+    WordBookFixture()
+        : folders(core::FolderRoots{world.path(QStringLiteral("appdata")), world.path(QStringLiteral("program")),
+            world.path(QStringLiteral("documents"))})
+    {
+        folders.setUpFolders();
+        menus = ui::MainMenus::build(&menuBar);
+        window.resize(900, 400);
+        auto* layout = new QVBoxLayout(&window);
+        phoneticArea = new QLineEdit(&window);
+        phoneticArea->setObjectName(QStringLiteral("PhoneticArea"));
+        foreignArea = new QPlainTextEdit(&window);
+        foreignArea->setObjectName(QStringLiteral("ForeignArea"));
+        page = new QWidget(&window);
+        page->setObjectName(QStringLiteral("WordListPage"));
+        titlePanel = new QLabel(&window);
+        folderPanel = new QLabel(&window);
+        layout->addWidget(phoneticArea);
+        layout->addWidget(foreignArea);
+        layout->addWidget(page, 1);
+        layout->addWidget(titlePanel);
+        layout->addWidget(folderPanel);
+    }
+
+    /// Makes the controller; the settings may be changed before.
+    ui::WordBookController& make()
+    {
+        ui::WordBookContext context{.settings = settings,
+            .folders = folders,
+            .wordBook = book,
+            .menus = menus,
+            .titlePanel = titlePanel,
+            .folderPanel = folderPanel,
+            .phoneticArea = phoneticArea,
+            .foreignArea = foreignArea,
+            .page = page,
+            .mainWindow = &window};
+        context.openFile = [this](const QString& path) {
+            opened.append(path);
+            return true;
+        };
+        context.chooseFolder = [this](QWidget*, const QString& caption, const QString& start) {
+            folderCaption = caption;
+            folderStart = start;
+            return chosenFolder;
+        };
+        context.chooseSoundFile = [this](QWidget*, const QString& start) {
+            soundStart = start;
+            return chosenSoundFile;
+        };
+        controller = std::make_unique<ui::WordBookController>(context);
+        return *controller;
+    }
+
+    QString russianBooks() const { return folders.wordBookFolder(core::ScriptFolder::Russian); }
+    QString russianDictionary() const { return folders.dictionaryFolder(core::ScriptFolder::Russian); }
+
+    /// Writes a word book file into `folder`.
+    static void writeBook(const QString& folder, const QString& fileName, const QString& title, const QString& group,
+        const QList<core::WordEntry>& entries = {}, const QString& soundFolder = QString())
+    {
+        QDir().mkpath(folder);
+        QVERIFY(core::writeWordBookFile(
+            QDir(folder).filePath(fileName), core::WordBookHeader{title, group, soundFolder}, entries));
+    }
+
+    /// The entries as the file holds them now.
+    static QList<core::WordEntry> entriesInFile(const QString& path) { return core::readWordBookFile(path).entries; }
+
+    TempWorld world;
+    core::Folders folders;
+    core::Settings settings;
+    core::WordBook book;
+    QMenuBar menuBar;
+    ui::MainMenus menus;
+    QWidget window;
+    QLineEdit* phoneticArea = nullptr;
+    QPlainTextEdit* foreignArea = nullptr;
+    QWidget* page = nullptr;
+    QLabel* titlePanel = nullptr;
+    QLabel* folderPanel = nullptr;
+    std::unique_ptr<ui::WordBookController> controller;
+
+    QStringList opened;
+    QString chosenFolder;
+    QString folderCaption;
+    QString folderStart;
+    QString chosenSoundFile;
+    QString soundStart;
+};
+
+} // namespace pelinor::test

@@ -13,6 +13,8 @@
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
 #include "ui/input/symbollibrarypanel.h"
+#include "ui/wordbook/wordbookcontext.h"
+#include "ui/wordbook/wordbookcontroller.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -111,7 +113,20 @@ void TMainFrm::FormCreate()
     m_symbolLibrary = new SymbolLibraryPanel(m_settings, m_folders, m_lowerTabs->widget(1));
     connect(m_symbolLibrary, &SymbolLibraryPanel::symbolChosen, this, &TMainFrm::insertIntoForeignArea);
 
-    // 12. The word book list of the current word book folder joins here.
+    // 12. The word book list of the current word book folder.
+    m_wordBooks = new WordBookController(
+        WordBookContext{.settings = m_settings,
+                        .folders = m_folders,
+                        .wordBook = m_wordBook,
+                        .menus = m_menus,
+                        .titlePanel = m_statusPanels[0],
+                        .folderPanel = m_statusPanels[1],
+                        .phoneticArea = m_phoneticArea,
+                        .foreignArea = m_foreignArea,
+                        .page = m_lowerTabs->widget(0),
+                        .mainWindow = this},
+        this);
+    m_wordBooks->ListWordBooks();
 
     // 13. The stored input mode and list layout.
     ApplyStoredMode();
@@ -365,11 +380,11 @@ void TMainFrm::ApplyStoredMode()
         m_fontPanel->inputModeBox()->setCurrentIndex(core::inputMode(mode).mode - 1);
     }
     SwitchInputMode(mode);
-    // 3.-4. The word list's columns and row height and the direction buttons follow with the word list.
+    // 3.-4., 6. The word list's columns, row height and direction, and the dictionary folder.
+    m_wordBooks->applyStoredLayout();
     // 5. The symbol library's default category and layout.
     m_symbolLibrary->selectDefaultCategory();
     m_symbolLibrary->relayout();
-    // 6. The dictionary folder follows with the word list.
     // 7. The word list page is shown.
     m_lowerTabs->setCurrentIndex(0);
 }
@@ -435,7 +450,8 @@ void TMainFrm::FormClose()
 {
     // 1. The four tables of the input engine.
     m_tables.releaseTables();
-    // 2. The word list is emptied here once it is part of the window.
+    // 2. The word list.
+    m_wordBooks->clear();
     // 3. The start-up keyboard layout is the user's own and was never replaced at the system level.
     // 4. The settings file, unless a reset asked to keep it away.
     if (m_settings.discardSettings())
@@ -454,6 +470,7 @@ void TMainFrm::storeLiveState()
     // window creep from one run to the next.
     const QRect rect = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
     m_settings.setMainGeometry(rect.x(), rect.y(), rect.width(), rect.height());
+    m_wordBooks->storeLiveState();
     if (m_splitsApplied) {
         m_settings.setInteger(SettingKey::UnderHeight, m_lowerTabs->height());
         m_settings.setInteger(SettingKey::FontPanelWidth, m_fontPanel->width());

@@ -4,6 +4,7 @@
 #include "core/app/settings.h"
 #include "core/input/tablesets.h"
 #include "core/tables/skippedline.h"
+#include "core/wordbook/wordbook.h"
 #include "ui/app/mainmenus.h"
 
 #include <QMainWindow>
@@ -32,6 +33,7 @@ class SymbolLibraryPanel;
 class RomajiKeyPanel;
 class ScreenKeyboard;
 class PhoneticKeyPanel;
+class WordBookController;
 
 /// The main window, the workbench: the top bar with the function keys, the transfer controls and the
 /// font panel; the phonetic and foreign-language input areas beside the key panel column; the lower tab
@@ -60,6 +62,7 @@ public:
     RomajiKeyPanel* romajiPanel() const { return m_romajiPanel; }
     ScreenKeyboard* screenKeyboard() const { return m_screenKeyboard; }
     PhoneticKeyPanel* phoneticPanel() const { return m_phoneticPanel; }
+    WordBookController* wordBooks() const { return m_wordBooks; }
     QLabel* statusPanel(int index) const { return m_statusPanels.at(static_cast<size_t>(index)); }
 
     /// Makes input mode 1 to 7 current: script, captions, folders, font, tables and panels follow.
@@ -114,6 +117,7 @@ private:
     core::Folders m_folders;
     core::Settings m_settings;
     core::TableSets m_tables;
+    core::WordBook m_wordBook;
     MainMenus m_menus;
 
     QAction* m_exitAction = nullptr;
@@ -140,6 +144,7 @@ private:
     RomajiKeyPanel* m_romajiPanel = nullptr;
     ScreenKeyboard* m_screenKeyboard = nullptr;
     PhoneticKeyPanel* m_phoneticPanel = nullptr;
+    WordBookController* m_wordBooks = nullptr;
     std::array<QLabel*, 2> m_statusPanels{};
 
     bool m_placed = false;

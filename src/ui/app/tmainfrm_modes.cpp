@@ -11,6 +11,7 @@
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
 #include "ui/input/symbollibrarypanel.h"
+#include "ui/wordbook/wordbookcontroller.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,6 +31,9 @@ void TMainFrm::wireControls()
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.exit, &QAction::triggered, this, &QWidget::close);
     connect(m_clearAction, &QAction::triggered, this, &TMainFrm::AreaClear);
+    connect(m_registerAction, &QAction::triggered, m_wordBooks, &WordBookController::registerWord);
+    connect(m_modifyAction, &QAction::triggered, m_wordBooks, &WordBookController::modifyWord);
+    connect(m_menus.closeWordBook, &QAction::triggered, m_wordBooks, &WordBookController::CloseWordBook);
     connect(m_focusSwitchAction, &QAction::triggered, this, &TMainFrm::switchFocusBetweenAreas);
 
     connect(m_fontPanel->inputModeBox(), &QComboBox::activated, this, &TMainFrm::inputModeBoxChanged);
@@ -76,6 +80,11 @@ void TMainFrm::wireControls()
     connect(m_menus.remove, &QAction::triggered, this, [this] { runEditCommand("del"); });
     connect(m_menus.selectAll, &QAction::triggered, this, [this] { runEditCommand("selectAll"); });
 
+    // Word book commands whose dialogs are not part of the program yet stay out of the menu.
+    for (QAction* pending : {m_menus.newWordBook, m_menus.wordBookProperties, m_menus.deleteWordBook,
+                             m_menus.editGroupNames, m_menus.searchWordBooks, m_menus.moveWord, m_menus.jump,
+                             m_menus.deleteWord})
+        pending->setVisible(false);
     // Items whose windows are not part of the program yet.
     for (QAction* pending : {m_menus.open, m_menus.save, m_menus.saveAs, m_menus.wordWrap, m_menus.scrollBars,
              m_menus.newWordBook, m_menus.wordBookProperties, m_menus.deleteWordBook, m_menus.editGroupNames,
@@ -101,9 +110,13 @@ void TMainFrm::SwitchInputMode(int mode)
         captionKeyboardPage(false);
         m_keyPanels->tabs()->setTabText(KeyPanelColumn::PhoneticPage, tr("発音記号"));
         captionTransferModeItems();
-        // 5. The script's folders.
-        m_folders.setCurrentWordBookFolder(m_folders.wordBookFolder(script.folder));
-        m_folders.setCurrentDictionaryFolder(m_folders.dictionaryFolder(script.folder));
+        // 4.-5., 7. The dictionary button, the script's folders and their word book list, the headings.
+        if (m_wordBooks) {
+            m_wordBooks->onScriptChanged(script);
+        } else {
+            m_folders.setCurrentWordBookFolder(m_folders.wordBookFolder(script.folder));
+            m_folders.setCurrentDictionaryFolder(m_folders.dictionaryFolder(script.folder));
+        }
         // 6. The script's font, when the box lists it; the box's rule runs with what it shows.
         SelectFontInBox(m_fontPanel->fontBox(), m_settings.text(script.fontKey));
         fontBoxChanged();

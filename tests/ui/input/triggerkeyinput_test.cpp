@@ -1,0 +1,261 @@
+#include "inputfixture.h"
+
+#include "ui/input/candidatecell.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QtTest>
+
+using namespace pelinor;
+using core::SettingKey;
+using core::TableSide;
+
+namespace {
+
+// A window with a foreign-language area (target 1) and a phonetic area (target 1), as the main window has.
+struct Areas {
+    Areas()
+    {
+        host.resize(400, 300);
+        auto* layout = new QVBoxLayout(&host);
+        foreign = new QPlainTextEdit(&host);
+        phonetic = new QLineEdit(&host);
+        layout->addWidget(phonetic);
+        layout->addWidget(foreign);
+        host.show();
+    }
+
+    QWidget host;
+    QPlainTextEdit* foreign = nullptr;
+    QLineEdit* phonetic = nullptr;
+};
+
+} // namespace
+
+class TriggerKeyInputTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void typedTriggersWithOneCandidateAreReplacedAndOtherKeysPassThrough()
+    {
+        test::InputFixture f;
+        Areas areas;
+        QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
+        f.input->attach(areas.foreign, TableSide::Foreign, 1);
+        f.input->attach(areas.phonetic, TableSide::Phonetic, 1);
+
+        areas.foreign->setFocus();
+        QTest::keyClicks(areas.foreign, QStringLiteral("da"));
+        QCOMPARE(areas.foreign->toPlainText(), u"да"_qs);
+        // Keys that are no trigger of the foreign table are typed as they are, whatever the other side has.
+        QTest::keyClicks(areas.foreign, QStringLiteral("1o"));
+        QCOMPARE(areas.foreign->toPlainText(), u"да1o"_qs);
+        // Shortcuts are no typed characters.
+        QTest::keyClick(areas.foreign, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(areas.foreign->toPlainText(), u"да1o"_qs);
+
+        // The empty phonetic area takes the candidate as its whole text, the caret after it.
+        QTest::keyClick(areas.phonetic, 'o');
+        QCOMPARE(areas.phonetic->text(), u"ɔ"_qs);
+        QCOMPARE(areas.phonetic->cursorPosition(), 1);
+        QCOMPARE(f.input->insertionTarget(TableSide::Phonetic), 1);
+        QVERIFY(areas.phonetic->hasFocus());
+    }
+
+    void aCandidateReplacesTheSelectionOfItsTarget()
+    {
+        test::InputFixture f;
+        Areas areas;
+        QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
+        f.input->attach(areas.foreign, TableSide::Foreign, 1);
+        areas.foreign->setPlainText(QStringLiteral("xyz"));
+        QTextCursor cursor = areas.foreign->textCursor();
+        cursor.setPosition(1);
+        cursor.setPosition(2, QTextCursor::KeepAnchor);
+        areas.foreign->setTextCursor(cursor);
+        areas.phonetic->setFocus();
+
+        QVERIFY(f.input->HandleTriggerKey(TableSide::Foreign, u'z', 1));
+        QCOMPARE(areas.foreign->toPlainText(), u"xзz"_qs);
+        QVERIFY(areas.foreign->hasFocus());
+    }
+
+    void lookupSwitchedOffPassesKeysWhileAnotherFieldStillConverts()
+    {
+        test::InputFixture f;
+        Areas areas;
+        QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
+        f.input->attach(areas.foreign, TableSide::Foreign, 1);
+        f.input->attach(areas.phonetic, TableSide::Phonetic, 1);
+        f.input->setLookupEnabled(areas.foreign, false);
+        QVERIFY(!f.input->isLookupEnabled(areas.foreign));
+
+        QTest::keyClicks(areas.foreign, QStringLiteral("da"));
+        QTest::keyClicks(areas.phonetic, QStringLiteral("o"));
+        QCOMPARE(areas.foreign->toPlainText(), u"da"_qs);
+        QCOMPARE(areas.phonetic->text(), u"ɔ"_qs);
+
+        f.input->setLookupEnabled(areas.foreign, true);
+        QTest::keyClicks(areas.foreign, QStringLiteral("d"));
+        QCOMPARE(areas.foreign->toPlainText(), u"daд"_qs);
+
+        // A detached field is a plain field again, and a destroyed one is forgotten.
+        f.input->detach(areas.foreign);
+        QTest::keyClicks(areas.foreign, QStringLiteral("d"));
+        QCOMPARE(areas.foreign->toPlainText(), u"daдd"_qs);
+        delete areas.phonetic;
+        areas.phonetic = nullptr;
+        QCOMPARE(f.input->targetField(TableSide::Phonetic, 1), nullptr);
+        QVERIFY(f.input->HandleTriggerKey(TableSide::Phonetic, u'o', 1)); // nothing to insert into, no crash
+    }
+
+    void everyTargetCodeReachesItsOwnField()
+    {
+        test::InputFixture f;
+        Areas areas;
+        auto* registration = new QLineEdit(&areas.host);
+        auto* search = new QLineEdit(&areas.host);
+        auto* pad = new QPlainTextEdit(&areas.host);
+        areas.host.layout()->addWidget(registration);
+        areas.host.layout()->addWidget(search);
+        areas.host.layout()->addWidget(pad);
+        QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
+        f.input->attach(areas.foreign, TableSide::Foreign, 1);
+        f.input->attach(registration, TableSide::Foreign, 2);
+        f.input->attach(search, TableSide::Foreign, 4);
+        f.input->setTargetField(TableSide::Phonetic, 4, search);
+        f.input->setTargetField(TableSide::Phonetic, 5, pad);
+
+        QTest::keyClicks(registration, QStringLiteral("d"));
+        QTest::keyClicks(search, QStringLiteral("a"));
+        QVERIFY(f.input->HandleTriggerKey(TableSide::Phonetic, u'o', 4));
+        QVERIFY(f.input->HandleTriggerKey(TableSide::Phonetic, u'o', 5));
+        // An unknown target takes the key but inserts nowhere.
+        QVERIFY(f.input->HandleTriggerKey(TableSide::Foreign, u'd', 7));
+
+        QCOMPARE(registration->text(), u"д"_qs);
+        QCOMPARE(search->text(), u"аɔ"_qs);
+        QCOMPARE(pad->toPlainText(), u"ɔ"_qs);
+        QCOMPARE(areas.foreign->toPlainText(), QString());
+        QCOMPARE(f.input->insertionTarget(TableSide::Foreign), 7);
+    }
+
+    void insertTextPutsAKeyPanelCaptionAtTheCaret()
+    {
+        test::InputFixture f;
+        Areas areas;
+        QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
+        f.input->attach(areas.foreign, TableSide::Foreign, 1);
+        f.input->attach(areas.phonetic, TableSide::Phonetic, 1);
+        areas.foreign->setPlainText(QStringLiteral("ab"));
+        areas.foreign->moveCursor(QTextCursor::Start);
+        areas.phonetic->setFocus();
+
+        f.input->insertText(TableSide::Foreign, 1, u"ё&"_qs);
+        QCOMPARE(areas.foreign->toPlainText(), u"ё&ab"_qs);
+        QVERIFY(areas.foreign->hasFocus());
+        // The panel's rule: a trigger caption goes through the lookup, any other is inserted.
+        QVERIFY(f.input->isTrigger(TableSide::Foreign, u'd'));
+        QVERIFY(!f.input->isTrigger(TableSide::Foreign, u'ё'));
+    }
+
+    void directInputAndTriggerReturnChangeWhatIsOffered_data()
+    {
+        QTest::addColumn<bool>("directInput");
+        QTest::addColumn<bool>("triggerReturn");
+        QTest::addColumn<bool>("windowOpens");
+        QTest::addColumn<QString>("filledSlots");
+        QTest::addColumn<QString>("inserted"); // by digit 0 when a window opens, else directly
+
+        QTest::newRow("direct input") << true << false << false << QString() << u"д"_qs;
+        QTest::newRow("trigger return") << true << true << true << u"д,d"_qs << u"d"_qs;
+        QTest::newRow("no direct input") << false << false << true << u"д"_qs << QString();
+        QTest::newRow("both") << false << true << true << u"д,d"_qs << u"d"_qs;
+    }
+
+    void directInputAndTriggerReturnChangeWhatIsOffered()
+    {
+        QFETCH(bool, directInput);
+        QFETCH(bool, triggerReturn);
+        QFETCH(bool, windowOpens);
+        QFETCH(QString, filledSlots);
+        QFETCH(QString, inserted);
+
+        test::InputFixture f;
+        f.settings.setFlag(SettingKey::GaOneInpFlg, directInput);
+        f.settings.setFlag(SettingKey::GaTriRevFlg, triggerReturn);
+        Areas areas;
+        QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
+        f.input->attach(areas.foreign, TableSide::Foreign, 1);
+
+        QStringList shown;
+        test::ModalDriver driver([&shown](ui::CandidateWindow* window) {
+            for (int slot = 1; slot <= 10; ++slot) {
+                auto* cell = window->findChild<ui::CandidateCell*>(QStringLiteral("Cell%1").arg(slot));
+                if (cell && !cell->text().isEmpty())
+                    shown.append(cell->text());
+            }
+            QTest::keyClick(window, Qt::Key_0);
+        });
+        QTest::keyClick(areas.foreign, 'd');
+        QCOMPARE(driver.ran(), windowOpens);
+        if (windowOpens)
+            QCOMPARE(driver.windowName(), u"BandFrm"_qs);
+        QCOMPARE(shown.join(u','), filledSlots);
+        QCOMPARE(areas.foreign->toPlainText(), inserted);
+    }
+
+    void aBlankOnlyCandidateIsNeverInsertedDirectly()
+    {
+        test::InputFixture f;
+        Areas areas;
+        QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
+        f.input->attach(areas.foreign, TableSide::Foreign, 1);
+        test::ModalDriver driver([](ui::CandidateWindow* window) { QTest::keyClick(window, Qt::Key_Return); });
+        QTest::keyClick(areas.foreign, 'w');
+        QVERIFY(driver.ran());
+        QCOMPARE(areas.foreign->toPlainText(), QString());
+    }
+
+    void aKeyTranslatorTypesScriptCharactersThroughTheLookup()
+    {
+        test::InputFixture f;
+        Areas areas;
+        QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
+        f.input->attach(areas.foreign, TableSide::Foreign, 1);
+        // A stand-in for a layout: q types "e" (a trigger), x types "щ", j types "d" after a waiting accent,
+        // k is a waiting dead key, others are left to the user's layout.
+        f.input->setKeyTranslator(areas.foreign, [](const QKeyEvent& event) -> QString {
+            switch (event.key()) {
+            case Qt::Key_Q:
+                return QStringLiteral("e");
+            case Qt::Key_X:
+                return u"щ"_qs;
+            case Qt::Key_J:
+                return u"΄d"_qs;
+            case Qt::Key_K:
+                return QStringLiteral("");
+            default:
+                return QString();
+            }
+        });
+
+        test::ModalDriver driver([](ui::CandidateWindow* window) { QTest::keyClick(window, Qt::Key_3); });
+        QTest::keyClick(areas.foreign, 'q');
+        QVERIFY(driver.ran());
+        QTest::keyClicks(areas.foreign, QStringLiteral("xkja"));
+        QCOMPARE(areas.foreign->toPlainText(), u"эщ΄да"_qs);
+
+        // Without lookup the translated text is typed as it is.
+        f.input->setLookupEnabled(areas.foreign, false);
+        QTest::keyClicks(areas.foreign, QStringLiteral("qd"));
+        QCOMPARE(areas.foreign->toPlainText(), u"эщ΄даed"_qs);
+        f.input->setKeyTranslator(areas.foreign, {});
+        QTest::keyClicks(areas.foreign, QStringLiteral("q"));
+        QCOMPARE(areas.foreign->toPlainText(), u"эщ΄даedq"_qs);
+    }
+};
+
+QTEST_MAIN(TriggerKeyInputTest)
+#include "triggerkeyinput_test.moc"

@@ -13,6 +13,7 @@
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
 #include "ui/input/symbollibrarypanel.h"
+#include "ui/input/triggerkeyinput.h"
 #include "ui/wordbook/wordbookcontext.h"
 #include "ui/wordbook/wordbookcontroller.h"
 
@@ -95,6 +96,7 @@ void TMainFrm::FormCreate()
 
     // 7. The function-key bar.
     BuildFunctionKeyBar();
+    m_triggerInput = new TriggerKeyInput(m_tables, m_settings, this);
 
     // 8. The romaji key panel of the foreign-language script.
     m_romajiPanel = new RomajiKeyPanel(m_settings);
@@ -131,6 +133,7 @@ void TMainFrm::FormCreate()
     // 13. The stored input mode and list layout.
     ApplyStoredMode();
     wireControls();
+    connectKeyInput();
 
     // Lines the tables had to leave out are shown once start-up has completed.
     QTimer::singleShot(0, this, [this] { reportSkippedTableLines(m_tables.skippedLines()); });

@@ -2,6 +2,7 @@
 
 #include "core/app/folders.h"
 #include "core/app/settings.h"
+#include "core/input/keyboardlayoutengine.h"
 #include "core/input/tablesets.h"
 #include "core/tables/skippedline.h"
 #include "core/wordbook/wordbook.h"
@@ -16,6 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QKeyEvent;
 class QPlainTextEdit;
 class QSplitter;
 class QTabWidget;
@@ -34,6 +36,7 @@ class RomajiKeyPanel;
 class ScreenKeyboard;
 class PhoneticKeyPanel;
 class WordBookController;
+class TriggerKeyInput;
 
 /// The main window, the workbench: the top bar with the function keys, the transfer controls and the
 /// font panel; the phonetic and foreign-language input areas beside the key panel column; the lower tab
@@ -63,6 +66,7 @@ public:
     ScreenKeyboard* screenKeyboard() const { return m_screenKeyboard; }
     PhoneticKeyPanel* phoneticPanel() const { return m_phoneticPanel; }
     WordBookController* wordBooks() const { return m_wordBooks; }
+    TriggerKeyInput* triggerInput() const { return m_triggerInput; }
     QLabel* statusPanel(int index) const { return m_statusPanels.at(static_cast<size_t>(index)); }
 
     /// Makes input mode 1 to 7 current: script, captions, folders, font, tables and panels follow.
@@ -103,6 +107,9 @@ private:
     void chooseRussianLayout(bool typewriter);
     void keyPanelPageChosen(int page);
     void buildScreenKeyboard();
+    void connectKeyInput();
+    /// The keyboard layout of the layout modes: a physical key becomes the script's character.
+    QString translateScriptKey(const QKeyEvent& event);
     void switchFocusBetweenAreas();
     void runEditCommand(const char* method);
     /// Inserts text from a key panel or the symbol library at the caret of the foreign-language area.
@@ -145,6 +152,8 @@ private:
     ScreenKeyboard* m_screenKeyboard = nullptr;
     PhoneticKeyPanel* m_phoneticPanel = nullptr;
     WordBookController* m_wordBooks = nullptr;
+    TriggerKeyInput* m_triggerInput = nullptr;
+    core::KeyboardLayoutEngine m_layoutEngine;
     std::array<QLabel*, 2> m_statusPanels{};
 
     bool m_placed = false;

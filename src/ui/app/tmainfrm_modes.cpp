@@ -10,13 +10,18 @@
 #include "core/input/scriptlayouts.h"
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
+#include "core/input/keypositions.h"
+#include "ui/input/phonetickeypanel.h"
 #include "ui/input/symbollibrarypanel.h"
+#include "ui/input/triggerkeyinput.h"
+#include "ui/wordbook/wordentrydialog.h"
 #include "ui/wordbook/wordbookcontroller.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -140,7 +145,64 @@ void TMainFrm::SwitchInputMode(int mode)
             info.usesLayout ? KeyPanelColumn::KeyboardPage : KeyPanelColumn::RomajiPage);
         m_keyPanels->showPicture(script.picture);
     }
+    if (m_triggerInput) {
+        // Mode 3 types plain letters in the foreign-language area; the phonetic area always converts.
+        m_triggerInput->setLookupEnabled(m_foreignArea, info.mode != 3);
+        m_triggerInput->setKeyTranslator(m_foreignArea, info.usesLayout ? TriggerKeyInput::KeyTranslator(
+                                                                               [this](const QKeyEvent& event) {
+                                                                                   return translateScriptKey(event);
+                                                                               })
+                                                                         : TriggerKeyInput::KeyTranslator());
+    }
+    if (const auto layout = core::ScriptLayouts::typingLayout(info.mode, m_settings.flag(SettingKey::RusTWFlg)))
+        m_layoutEngine.setLayout(*layout);
     ShowTransferMode();
+}
+
+void TMainFrm::connectKeyInput()
+{
+    using core::TableSide;
+    m_triggerInput->attach(m_foreignArea, TableSide::Foreign, 1);
+    m_triggerInput->attach(m_phoneticArea, TableSide::Phonetic, 1);
+    SwitchInputMode(m_settings.integer(SettingKey::InputMode));
+
+    const auto clickTrigger = [this](QChar key, TableSide side) {
+        m_triggerInput->HandleTriggerKey(side, key.unicode(), 1);
+    };
+    connect(m_romajiPanel, &KeyPanelBase::triggerClicked, this, clickTrigger);
+    connect(m_phoneticPanel, &KeyPanelBase::triggerClicked, this, clickTrigger);
+    connect(m_screenKeyboard, &KeyPanelBase::triggerClicked, this, clickTrigger);
+    connect(m_screenKeyboard, &KeyPanelBase::textClicked, this, [this](const QString& text, TableSide side) {
+        if (text.size() != 1 || !m_triggerInput->HandleTriggerKey(side, text.at(0).unicode(), 1))
+            m_triggerInput->insertText(side, 1, text);
+    });
+
+    // The foreign-word and phonetic fields of the word dialogs convert like the input areas.
+    connect(m_wordBooks, &WordBookController::entryDialogOpening, this, [this](WordEntryDialog* dialog) {
+        m_triggerInput->attach(dialog->foreignWordField(), TableSide::Foreign, 2);
+        m_triggerInput->attach(dialog->phoneticField(), TableSide::Phonetic, 3);
+        m_triggerInput->setLookupEnabled(dialog->foreignWordField(),
+                                         m_settings.integer(SettingKey::InputMode) != 3);
+    });
+}
+
+QString TMainFrm::translateScriptKey(const QKeyEvent& event)
+{
+    const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+    const QString typed = event.text();
+    if (typed.isEmpty() || typed.at(0).unicode() < 0x20) {
+        // Enter, Tab, the cursor keys: a waiting accent is typed before the key takes effect.
+        const QString accent = m_layoutEngine.flushDeadKey();
+        if (!accent.isEmpty())
+            m_triggerInput->insertText(core::TableSide::Foreign, 1, accent);
+        return QString();
+    }
+    // Caps Lock shows in letters whose case differs from what Shift alone gives.
+    const QChar first = typed.at(0);
+    const bool capsLock = first.isLetter() && (first.isUpper() != shift);
+    if (const auto position = core::KeyPositions::positionOfX11KeyCode(event.nativeScanCode()))
+        return m_layoutEngine.pressKey(*position, shift, capsLock);
+    return m_layoutEngine.pressHostText(typed, capsLock);
 }
 
 void TMainFrm::inputModeBoxChanged(int item)

@@ -82,6 +82,24 @@ private Q_SLOTS:
         QCOMPARE(m_window->settings().integer(SettingKey::InputMode), 6);
     }
 
+    void typingDaGivesRussianAndAlphanumericModeTypesPlainLetters()
+    {
+        open();
+        m_window->foreignArea()->setFocus();
+        QTest::keyClicks(m_window->foreignArea(), QStringLiteral("da"));
+        QCOMPARE(m_window->foreignArea()->toPlainText(), QStringLiteral("да"));
+
+        chooseItem(2); // alphanumeric
+        m_window->foreignArea()->clear();
+        QTest::keyClicks(m_window->foreignArea(), QStringLiteral("da"));
+        QCOMPARE(m_window->foreignArea()->toPlainText(), QStringLiteral("da"));
+        // The phonetic area still converts: F has a single candidate, inserted directly.
+        m_window->phoneticArea()->setFocus();
+        QTest::keyClicks(m_window->phoneticArea(), QStringLiteral("F"));
+        QCOMPARE(m_window->phoneticArea()->text().size(), 1);
+        QVERIFY(m_window->phoneticArea()->text() != QStringLiteral("F"));
+    }
+
     void firstItemRunsTheSwitchAgainInModeOne()
     {
         open();

@@ -194,8 +194,7 @@ void TMainFrm::buildActions()
     addAction(m_focusSwitchAction);
 
     // The windows behind these commands are not part of the program yet.
-    for (QAction* pending :
-        {m_registerAction, m_modifyAction, m_searchAction, m_padAction, m_optionAction, m_transferAction})
+    for (QAction* pending : {m_searchAction, m_padAction, m_optionAction, m_transferAction})
         pending->setEnabled(false);
 }
 

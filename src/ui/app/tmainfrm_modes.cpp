@@ -36,6 +36,11 @@ void TMainFrm::wireControls()
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.exit, &QAction::triggered, this, &QWidget::close);
     connect(m_clearAction, &QAction::triggered, this, &TMainFrm::AreaClear);
+    // "登録" and "編集" follow the word book commands of the menu.
+    m_registerAction->setEnabled(m_menus.registerWord->isEnabled());
+    m_modifyAction->setEnabled(m_menus.editWord->isEnabled());
+    connect(m_menus.registerWord, &QAction::enabledChanged, m_registerAction, &QAction::setEnabled);
+    connect(m_menus.editWord, &QAction::enabledChanged, m_modifyAction, &QAction::setEnabled);
     connect(m_registerAction, &QAction::triggered, m_wordBooks, &WordBookController::registerWord);
     connect(m_modifyAction, &QAction::triggered, m_wordBooks, &WordBookController::modifyWord);
     connect(m_menus.closeWordBook, &QAction::triggered, m_wordBooks, &WordBookController::CloseWordBook);

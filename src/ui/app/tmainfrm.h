@@ -110,6 +110,8 @@ private:
     void connectKeyInput();
     /// The keyboard layout of the layout modes: a physical key becomes the script's character.
     QString translateScriptKey(const QKeyEvent& event);
+    /// In the layout modes, Shift and Caps Lock in a foreign-language field switch the on-screen keyboard.
+    void passShiftToKeyboard(const QKeyEvent& event);
     void switchFocusBetweenAreas();
     void runEditCommand(const char* method);
     /// Inserts text from a key panel or the symbol library at the caret of the foreign-language area.
@@ -154,6 +156,8 @@ private:
     WordBookController* m_wordBooks = nullptr;
     TriggerKeyInput* m_triggerInput = nullptr;
     core::KeyboardLayoutEngine m_layoutEngine;
+    /// Caps Lock as the key presses seen by the input fields have left it.
+    bool m_capsLock = false;
     std::array<QLabel*, 2> m_statusPanels{};
 
     bool m_placed = false;

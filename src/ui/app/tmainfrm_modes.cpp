@@ -188,6 +188,7 @@ void TMainFrm::connectKeyInput()
         m_triggerInput->attach(dialog->phoneticField(), TableSide::Phonetic, 3);
         m_triggerInput->setLookupEnabled(dialog->foreignWordField(),
                                          m_settings.integer(SettingKey::InputMode) != 3);
+        dialog->foreignWordField()->installEventFilter(this);
     });
 }
 
@@ -356,8 +357,23 @@ void TMainFrm::runEditCommand(const char* method)
     }
 }
 
+void TMainFrm::passShiftToKeyboard(const QKeyEvent& event)
+{
+    if (event.isAutoRepeat() || !core::inputMode(m_settings.integer(SettingKey::InputMode)).usesLayout)
+        return;
+    const bool pressed = event.type() == QEvent::KeyPress;
+    if (event.key() == Qt::Key_Shift) {
+        m_screenKeyboard->setShifted(pressed);
+    } else if (event.key() == Qt::Key_CapsLock && pressed) {
+        m_capsLock = !m_capsLock;
+        m_screenKeyboard->setCapsLock(m_capsLock);
+    }
+}
+
 bool TMainFrm::eventFilter(QObject* watched, QEvent* event)
 {
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && watched != m_phoneticArea)
+        passShiftToKeyboard(*static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::FocusIn && m_settings.flag(SettingKey::AutoTransFlg)) {
         // With AutoTransFlg the transfer mode follows the focused input area.
         if (watched == m_foreignArea || watched == m_phoneticArea) {

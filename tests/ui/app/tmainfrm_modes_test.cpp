@@ -3,6 +3,7 @@
 #include "ui/app/fontpanel.h"
 #include "ui/app/keypanelcolumn.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/input/screenkeyboard.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -98,6 +99,19 @@ private Q_SLOTS:
         QTest::keyClicks(m_window->phoneticArea(), QStringLiteral("F"));
         QCOMPARE(m_window->phoneticArea()->text().size(), 1);
         QVERIFY(m_window->phoneticArea()->text() != QStringLiteral("F"));
+    }
+
+    void shiftInALayoutModeShiftsTheOnScreenKeyboard()
+    {
+        open("InputMode,2\r\nRusTWFlg,0\r\n");
+        ui::ScreenKeyboard* keyboard = m_window->screenKeyboard();
+        const int q = 13; // the key of Q: й, Й when shifted
+        QCOMPARE(keyboard->keyCaption(q), QStringLiteral("й"));
+        m_window->foreignArea()->setFocus();
+        QTest::keyPress(m_window->foreignArea(), Qt::Key_Shift);
+        QCOMPARE(keyboard->keyCaption(q), QStringLiteral("Й"));
+        QTest::keyRelease(m_window->foreignArea(), Qt::Key_Shift);
+        QCOMPARE(keyboard->keyCaption(q), QStringLiteral("й"));
     }
 
     void firstItemRunsTheSwitchAgainInModeOne()

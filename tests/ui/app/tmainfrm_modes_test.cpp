@@ -4,8 +4,11 @@
 #include "ui/app/keypanelcolumn.h"
 #include "ui/app/tmainfrm.h"
 #include "ui/input/screenkeyboard.h"
+#include "ui/wordbook/wordbookcontroller.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -112,6 +115,28 @@ private Q_SLOTS:
         QCOMPARE(keyboard->keyCaption(q), QStringLiteral("Й"));
         QTest::keyRelease(m_window->foreignArea(), Qt::Key_Shift);
         QCOMPARE(keyboard->keyCaption(q), QStringLiteral("й"));
+    }
+
+    void f4RegistersTheTypedWordInTheOpenWordBook()
+    {
+        open();
+        ui::WordBookController* books = m_window->wordBooks();
+        QVERIFY(books->OpenWordBook(QStringLiteral("あいさつ.utx")));
+        const QString path = m_world->documentsFolder() + QStringLiteral("/bookA/あいさつ.utx");
+        const qsizetype before = m_world->readBytes(path).count("\r\0\n\0");
+        m_window->foreignArea()->setFocus();
+        QTest::keyClicks(m_window->foreignArea(), QStringLiteral("privet"));
+        QTimer::singleShot(300, this, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                QTest::keyClick(dialog, Qt::Key_F4); // "追加 (F4)"
+        });
+        QTest::keyClick(m_window.get(), Qt::Key_F4);
+        const QByteArray saved = m_world->readBytes(path);
+        QCOMPARE(saved.count("\r\0\n\0"), before + 1);
+        const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(saved.constData()), saved.size() / 2);
+        QVERIFY(text.contains(QStringLiteral("\"привет\"")));
+        // RegClearFlg: the input areas are emptied after registering.
+        QVERIFY(m_window->foreignArea()->toPlainText().isEmpty());
     }
 
     void firstItemRunsTheSwitchAgainInModeOne()

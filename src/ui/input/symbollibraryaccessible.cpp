@@ -54,12 +54,14 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state;
-        if (!m_grid)
+        // One read of the guarded pointer: the grid cannot go away between the checks below.
+        const SymbolLibraryGrid* grid = m_grid.data();
+        if (grid == nullptr)
             return state;
-        state.disabled = m_grid->content().cell(m_index).isEmpty();
+        state.disabled = grid->content().cell(m_index).isEmpty();
         state.focusable = true;
-        state.focused = m_grid->hasFocus() && m_grid->currentCell() == m_index;
-        state.selected = m_grid->highlightedCell() == m_index;
+        state.focused = grid->hasFocus() && grid->currentCell() == m_index;
+        state.selected = grid->highlightedCell() == m_index;
         return state;
     }
 

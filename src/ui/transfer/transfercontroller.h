@@ -1,0 +1,125 @@
+#pragma once
+
+#include "platform/windowsystem.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+namespace pelinor::core {
+class Folders;
+class Settings;
+} // namespace pelinor::core
+
+namespace pelinor::ui {
+
+class TransferIndicator;
+
+/// The widgets of the main window that a transfer reads and that show the transfer target.
+struct TransferWidgets {
+    QPlainTextEdit* foreignArea = nullptr; ///< the foreign-language input area
+    QLineEdit* phoneticArea = nullptr; ///< the phonetic input area
+    TransferIndicator* indicator = nullptr; ///< Shape1: red while a target is known
+    QCheckBox* autoPasteBox = nullptr; ///< CheckBox3: shows and switches AutoPasteFlg
+    QLineEdit* modeDisplay = nullptr; ///< Edit2: the short label of the transfer mode
+    QWidget* window = nullptr; ///< the top-level window whose caption names the target
+};
+
+/// The PAD's counterparts of the target display; followed only while the PAD is open (IsFormOpen "PadFrm").
+struct PadTransferWidgets {
+    QWidget* window = nullptr;
+    TransferIndicator* indicator = nullptr;
+};
+
+/// The transfer of the finished text to another program: takes the text of the current transfer mode's area,
+/// puts it on the clipboard, brings the transfer target to the front and sends it the paste keystroke. While
+/// this program is inactive it follows the foreground window and remembers the last acceptable one of another
+/// program as the transfer target, shown by the indicator and the window caption.
+///
+/// Where the window system is not available, no target is ever taken: transfers only fill the clipboard and
+/// the indicator's tooltip says why.
+class TransferController : public QObject {
+    Q_OBJECT
+
+public:
+    /// Name of the PAD's window, as IsFormOpen() is asked about it.
+    static constexpr const char* kPadFormName = "PadFrm";
+
+    /// Tells whether a window of that object name is open.
+    using FormOpenQuery = std::function<bool(const QString& formName)>;
+    /// The last sound file played with the external player (a file name, folder optional); empty if none.
+    using LastSoundQuery = std::function<QString()>;
+
+    /// Sets the automatic-paste box from AutoPasteFlg and shows the transfer mode. `folders` gives the
+    /// system folder that takes Work.rtf. Every reference must outlive the controller.
+    TransferController(core::Settings& settings, const core::Folders& folders, platform::WindowSystem& windowSystem,
+                       const TransferWidgets& widgets, QObject* parent = nullptr);
+    ~TransferController() override;
+
+    /// Replaces the IsFormOpen() query; the default looks for a visible top-level widget of that name.
+    void setFormOpenQuery(FormOpenQuery query);
+    /// Gives the last played sound file for the tracking rules while MediaPlayerFlg is on.
+    void setLastSoundQuery(LastSoundQuery query);
+    /// The PAD's caption and indicator, which then follow the target while the PAD is open.
+    void setPadWidgets(const PadTransferWidgets& pad);
+
+    bool IsFormOpen(const QString& formName) const;
+
+    bool hasTarget() const { return m_targetKnown; }
+    platform::WindowHandle targetWindow() const { return m_targetWindow; }
+    QString targetTitle() const { return m_targetTitle; }
+    /// The caption the main window and the PAD show: "Pelinor", or with the target's title.
+    QString caption() const;
+
+    QTimer* transTimer() { return &m_transTimer; }
+    QTimer* pasteTimer() { return &m_pasteTimer; }
+
+public Q_SLOTS:
+    /// F9 and "転送": transfers the selection, or else the whole text, of the area of TransMode.
+    void TransferTxt1();
+    /// Writes the short label of TransMode into the mode display.
+    void ShowTransferMode();
+    /// Brings the target to the front and starts the paste timer; forgets the target silently when that fails.
+    /// Does nothing without a target.
+    void StartPaste();
+    /// No target any more: indicators in the window colour, captions "Pelinor".
+    void ForgetTarget();
+    /// Sets AutoPasteFlg; switching it off forgets the target. The automatic-paste boxes call this.
+    void setAutoPaste(bool on);
+
+Q_SIGNALS:
+    /// A target was taken or forgotten.
+    void targetChanged();
+
+private:
+    void applicationActiveChanged(bool active);
+    void trackForegroundWindow();
+    void sendPasteKeystroke();
+    void showTarget();
+    bool isOwnWindow(platform::WindowHandle window) const;
+
+    core::Settings& m_settings;
+    const core::Folders& m_folders;
+    platform::WindowSystem& m_windowSystem;
+    TransferWidgets m_widgets;
+    PadTransferWidgets m_pad;
+    FormOpenQuery m_formOpen;
+    LastSoundQuery m_lastSound;
+
+    QTimer m_transTimer; ///< TransTimer
+    QTimer m_pasteTimer; ///< PasteTimer
+
+    bool m_targetKnown = false; ///< TransTargetFlg
+    platform::WindowHandle m_targetWindow = 0; ///< TransTargetWnd
+    QString m_targetTitle; ///< TransTargetTitle
+    platform::WindowHandle m_pasteWindow = 0;
+};
+
+} // namespace pelinor::ui

@@ -14,6 +14,8 @@
 #include "ui/input/screenkeyboard.h"
 #include "ui/input/symbollibrarypanel.h"
 #include "ui/input/triggerkeyinput.h"
+#include "ui/transfer/transfercontroller.h"
+#include "platform/windowsystem.h"
 #include "ui/wordbook/wordbookcontext.h"
 #include "ui/wordbook/wordbookcontroller.h"
 
@@ -50,10 +52,15 @@ QColor toQColor(core::ColourRgb colour)
 
 } // namespace
 
-TMainFrm::TMainFrm(const core::Folders& folders, QWidget* parent)
+TMainFrm::TMainFrm(const core::Folders& folders, platform::WindowSystem* windowSystem, QWidget* parent)
     : QMainWindow(parent)
     , m_folders(folders)
+    , m_windowSystem(windowSystem)
 {
+    if (m_windowSystem == nullptr) {
+        m_ownWindowSystem = platform::createWindowSystem();
+        m_windowSystem = m_ownWindowSystem.get();
+    }
     setObjectName(QStringLiteral("MainFrm"));
     FormCreate();
 }
@@ -97,6 +104,11 @@ void TMainFrm::FormCreate()
     // 7. The function-key bar.
     BuildFunctionKeyBar();
     m_triggerInput = new TriggerKeyInput(m_tables, m_settings, this);
+    m_transfer = new TransferController(m_settings, m_folders, *m_windowSystem,
+                                        TransferWidgets{m_foreignArea, m_phoneticArea, m_commandPanel->indicator(),
+                                                        m_commandPanel->autoPasteBox(),
+                                                        m_commandPanel->modeDisplay(), this},
+                                        this);
 
     // 8. The romaji key panel of the foreign-language script.
     m_romajiPanel = new RomajiKeyPanel(m_settings);
@@ -194,7 +206,7 @@ void TMainFrm::buildActions()
     addAction(m_focusSwitchAction);
 
     // The windows behind these commands are not part of the program yet.
-    for (QAction* pending : {m_searchAction, m_padAction, m_optionAction, m_transferAction})
+    for (QAction* pending : {m_searchAction, m_padAction, m_optionAction})
         pending->setEnabled(false);
 }
 

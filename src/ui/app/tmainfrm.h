@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -26,6 +27,10 @@ namespace pelinor::core {
 struct ScriptInfo;
 }
 
+namespace pelinor::platform {
+class WindowSystem;
+}
+
 namespace pelinor::ui {
 
 class CommandPanel;
@@ -37,6 +42,7 @@ class ScreenKeyboard;
 class PhoneticKeyPanel;
 class WordBookController;
 class TriggerKeyInput;
+class TransferController;
 
 /// The main window, the workbench: the top bar with the function keys, the transfer controls and the
 /// font panel; the phonetic and foreign-language input areas beside the key panel column; the lower tab
@@ -47,7 +53,10 @@ class TMainFrm : public QMainWindow {
 
 public:
     /// `folders` must have been set up; the window keeps its own copy and owns the settings record.
-    explicit TMainFrm(const core::Folders& folders, QWidget* parent = nullptr);
+    /// `windowSystem` finds the transfer target and delivers the paste; when null the window creates the
+    /// one of this platform.
+    explicit TMainFrm(const core::Folders& folders, platform::WindowSystem* windowSystem = nullptr,
+                      QWidget* parent = nullptr);
     ~TMainFrm() override;
 
     core::Settings& settings() { return m_settings; }
@@ -67,6 +76,7 @@ public:
     PhoneticKeyPanel* phoneticPanel() const { return m_phoneticPanel; }
     WordBookController* wordBooks() const { return m_wordBooks; }
     TriggerKeyInput* triggerInput() const { return m_triggerInput; }
+    TransferController* transfer() const { return m_transfer; }
     QLabel* statusPanel(int index) const { return m_statusPanels.at(static_cast<size_t>(index)); }
 
     /// Makes input mode 1 to 7 current: script, captions, folders, font, tables and panels follow.
@@ -155,6 +165,9 @@ private:
     PhoneticKeyPanel* m_phoneticPanel = nullptr;
     WordBookController* m_wordBooks = nullptr;
     TriggerKeyInput* m_triggerInput = nullptr;
+    std::unique_ptr<platform::WindowSystem> m_ownWindowSystem;
+    platform::WindowSystem* m_windowSystem = nullptr;
+    TransferController* m_transfer = nullptr;
     core::KeyboardLayoutEngine m_layoutEngine;
     /// Caps Lock as the key presses seen by the input fields have left it.
     bool m_capsLock = false;

@@ -14,6 +14,7 @@
 #include "ui/input/phonetickeypanel.h"
 #include "ui/input/symbollibrarypanel.h"
 #include "ui/input/triggerkeyinput.h"
+#include "ui/transfer/transfercontroller.h"
 #include "ui/wordbook/wordentrydialog.h"
 #include "ui/wordbook/wordbookcontroller.h"
 
@@ -52,8 +53,7 @@ void TMainFrm::wireControls()
     connect(m_fontPanel->sizeBox()->lineEdit(), &QLineEdit::editingFinished, this, &TMainFrm::sizeBoxChanged);
     connect(m_fontPanel->sizeBox(), &QComboBox::activated, this, &TMainFrm::sizeBoxChanged);
     connect(m_underStretchBox, &QCheckBox::clicked, this, &TMainFrm::applyUnderStretch);
-    connect(m_commandPanel->autoPasteBox(), &QCheckBox::clicked, this,
-        [this](bool on) { m_settings.setFlag(SettingKey::AutoPasteFlg, on); });
+    connect(m_transferAction, &QAction::triggered, m_transfer, &TransferController::TransferTxt1);
 
     // The layout menu shows the current arrangement when it opens.
     connect(m_menus.ime, &QMenu::aboutToShow, this, [this] {
@@ -278,8 +278,11 @@ void TMainFrm::keyPanelPageChosen(int page)
 
 void TMainFrm::ShowTransferMode()
 {
-    m_commandPanel->modeDisplay()->setText(
-        core::transferShortLabel(m_settings.integer(SettingKey::TransMode), m_settings.scriptName()));
+    if (m_transfer)
+        m_transfer->ShowTransferMode();
+    else
+        m_commandPanel->modeDisplay()->setText(
+            core::transferShortLabel(m_settings.integer(SettingKey::TransMode), m_settings.scriptName()));
 }
 
 void TMainFrm::applyForeignFont(const QString& family)

@@ -206,9 +206,11 @@ QString TMainFrm::translateScriptKey(const QKeyEvent& event)
     // Caps Lock shows in letters whose case differs from what Shift alone gives.
     const QChar first = typed.at(0);
     const bool capsLock = first.isLetter() && (first.isUpper() != shift);
-    if (const auto position = core::KeyPositions::positionOfX11KeyCode(event.nativeScanCode()))
-        return m_layoutEngine.pressKey(*position, shift, capsLock);
-    return m_layoutEngine.pressHostText(typed, capsLock);
+    const auto position = core::KeyPositions::positionOfX11KeyCode(event.nativeScanCode());
+    const QString produced = position ? m_layoutEngine.pressKey(*position, shift, capsLock)
+                                      : m_layoutEngine.pressHostText(typed, capsLock);
+    // A dead key produces nothing yet, and nothing must not let the typed key through.
+    return produced.isNull() ? QStringLiteral("") : produced;
 }
 
 void TMainFrm::inputModeBoxChanged(int item)

@@ -139,6 +139,14 @@ private Q_SLOTS:
         QVERIFY(m_window->foreignArea()->toPlainText().isEmpty());
     }
 
+    void greekLayoutComposesAccentsWithTheDeadKey()
+    {
+        open("InputMode,5\r\n");
+        m_window->foreignArea()->setFocus();
+        QTest::keyClicks(m_window->foreignArea(), QStringLiteral("kal;hmera"));
+        QCOMPARE(m_window->foreignArea()->toPlainText(), QStringLiteral("καλήμερα"));
+    }
+
     void firstItemRunsTheSwitchAgainInModeOne()
     {
         open();

@@ -49,6 +49,12 @@ WordBookPanel::WordBookPanel(WordBookListModel* model, QWidget* parent)
     m_menuLabel = new QLabel(tr("メニュー"), top);
     m_menuLabel->setObjectName(QStringLiteral("MenuLabel"));
     m_menuLabel->setGeometry(34, 26, 62, 18);
+    // The two labels share 62 pixels beside the buttons: a smaller face than the window's keeps them whole.
+    for (QLabel* label : {m_titleLabel, m_menuLabel}) {
+        QFont small = label->font();
+        small.setPixelSize(12);
+        label->setFont(small);
+    }
 
     m_newButton = new QPushButton(tr("新規作成"), top);
     m_newButton->setObjectName(QStringLiteral("NewWordBookButton"));

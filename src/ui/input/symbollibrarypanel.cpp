@@ -106,7 +106,7 @@ void SymbolLibraryPanel::buildControls(QWidget* area)
     m_codeField = new QLineEdit(area);
     m_codeField->setObjectName(QStringLiteral("CodeField"));
     m_codeField->setAccessibleName(tr("ユニコード（4桁16進）"));
-    m_codeField->setFont(sizedFont(m_codeField, 11));
+    m_codeField->setFont(sizedFont(m_codeField, 9));
     m_codeField->setMaxLength(4);
     m_codeField->setPlaceholderText(tr("4桁16進"));
     m_codeField->setToolTip(m_codeField->placeholderText()); // the field may be too narrow for it
@@ -138,7 +138,7 @@ void SymbolLibraryPanel::buildControls(QWidget* area)
     m_pageList = new QComboBox(area);
     m_pageList->setObjectName(QStringLiteral("PageList"));
     m_pageList->setAccessibleName(tr("記号のページ"));
-    m_pageList->setFont(sizedFont(m_pageList, 11));
+    m_pageList->setFont(sizedFont(m_pageList, 9));
     m_pageList->setMaxVisibleItems(16);
     for (qsizetype i = core::kSymbolLibraryButtonPageCount; i < pages.size(); ++i)
         m_pageList->addItem(pages.at(i).caption);

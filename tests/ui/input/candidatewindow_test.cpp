@@ -1,5 +1,4 @@
 #include "inputfixture.h"
-
 #include "ui/input/candidatecell.h"
 #include "ui/input/fitfontsize.h"
 
@@ -18,23 +17,6 @@ using core::SettingKey;
 using core::TableSide;
 
 namespace {
-
-struct Field {
-    Field()
-    {
-        host.setGeometry(40, 200, 400, 200);
-        auto* layout = new QVBoxLayout(&host);
-        foreign = new QPlainTextEdit(&host);
-        phonetic = new QLineEdit(&host);
-        layout->addWidget(phonetic);
-        layout->addWidget(foreign);
-        host.show();
-    }
-
-    QWidget host;
-    QPlainTextEdit* foreign = nullptr;
-    QLineEdit* phonetic = nullptr;
-};
 
 ui::CandidateCell* cell(QWidget* window, int slot)
 {
@@ -97,7 +79,7 @@ private Q_SLOTS:
         QFETCH(QString, result);
 
         test::InputFixture f;
-        Field field;
+        test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
         f.input->attach(field.foreign, TableSide::Foreign, 1);
         field.foreign->setPlainText(QStringLiteral("ab"));
@@ -124,7 +106,7 @@ private Q_SLOTS:
     void clicksChooseAfterTheTimerAndCloseTheWindow()
     {
         test::InputFixture f;
-        Field field;
+        test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
         f.input->attach(field.foreign, TableSide::Foreign, 1);
 
@@ -170,7 +152,7 @@ private Q_SLOTS:
     void cellsHintsAndNameLinesShowTheBuffer()
     {
         test::InputFixture f;
-        Field field;
+        test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
         f.input->attach(field.foreign, TableSide::Foreign, 1);
 
@@ -212,8 +194,8 @@ private Q_SLOTS:
         QCOMPARE(fills, (QList<QColor>{aqua, buttonFace, Qt::white, buttonFace, Qt::white, aqua}));
         QCOMPARE(hints, (QStringList{u" $0441"_qs, u" $0020"_qs, u" $0448"_qs, QString()}));
         QCOMPARE(numbers.join(QString()), u"1234567890"_qs);
-        QCOMPARE(lines,
-            (QStringList{u"日本語名： "_qs, u"Note:    $0441"_qs, u"日本語名： "_qs, u"Note:    $0020"_qs}));
+        QCOMPARE(
+            lines, (QStringList{u"日本語名： "_qs, u"Note:    $0441"_qs, u"日本語名： "_qs, u"Note:    $0020"_qs}));
         QCOMPARE(noteGap, 12);
         QCOMPARE(closeHint, u"[Esc]または[Backspace]キーで閉じられます"_qs);
 
@@ -231,7 +213,7 @@ private Q_SLOTS:
     void theWindowOpensAboveTheCaretInsideTheRightScreenEdge()
     {
         test::InputFixture f;
-        Field field;
+        test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
         f.input->attach(field.foreign, TableSide::Foreign, 1);
         field.foreign->setPlainText(QStringLiteral("first line\nsecond"));
@@ -259,7 +241,7 @@ private Q_SLOTS:
     void pressingOnTheSurfaceDragsTheWindowButNotOnTheCells()
     {
         test::InputFixture f;
-        Field field;
+        test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
         f.input->attach(field.foreign, TableSide::Foreign, 1);
 
@@ -289,7 +271,7 @@ private Q_SLOTS:
     void theCorrectionIsKeptInTheSettingsForLaterWindows()
     {
         test::InputFixture f;
-        Field field;
+        test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
         f.input->attach(field.foreign, TableSide::Foreign, 1);
         const int fitted = ui::FitFontSize(204, f.settings.text(SettingKey::UsrMainFont), 32, 30);
@@ -342,7 +324,7 @@ private Q_SLOTS:
     void thePhoneticWindowInsertsIntoThePhoneticArea()
     {
         test::InputFixture f;
-        Field field;
+        test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
         f.input->attach(field.foreign, TableSide::Foreign, 1);
         f.input->attach(field.phonetic, TableSide::Phonetic, 1);
@@ -396,7 +378,7 @@ private Q_SLOTS:
 
         test::InputFixture f;
         f.settings.setInteger(SettingKey::InputMode, inputMode);
-        Field field;
+        test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
         f.input->attach(field.foreign, TableSide::Foreign, 1);
         f.input->attach(field.phonetic, TableSide::Phonetic, 1);

@@ -9,6 +9,8 @@
 #include "ui/input/triggerkeyinput.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -17,6 +19,24 @@
 #include <memory>
 
 namespace pelinor::test {
+
+/// A shown window with a foreign-language area and a phonetic area, as the main window has them.
+struct InputAreas {
+    explicit InputAreas(const QRect& geometry = QRect(40, 200, 400, 200))
+    {
+        host.setGeometry(geometry);
+        auto* layout = new QVBoxLayout(&host);
+        foreign = new QPlainTextEdit(&host);
+        phonetic = new QLineEdit(&host);
+        layout->addWidget(phonetic);
+        layout->addWidget(foreign);
+        host.show();
+    }
+
+    QWidget host;
+    QPlainTextEdit* foreign = nullptr;
+    QLineEdit* phonetic = nullptr;
+};
 
 /// Small Russian-like and phonetic tables in a temporary folder, loaded into table sets, with default
 /// settings and a trigger-key input on them.

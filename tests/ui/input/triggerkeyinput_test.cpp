@@ -1,5 +1,4 @@
 #include "inputfixture.h"
-
 #include "ui/input/candidatecell.h"
 
 #include <QLineEdit>
@@ -11,28 +10,6 @@ using namespace pelinor;
 using core::SettingKey;
 using core::TableSide;
 
-namespace {
-
-// A window with a foreign-language area (target 1) and a phonetic area (target 1), as the main window has.
-struct Areas {
-    Areas()
-    {
-        host.resize(400, 300);
-        auto* layout = new QVBoxLayout(&host);
-        foreign = new QPlainTextEdit(&host);
-        phonetic = new QLineEdit(&host);
-        layout->addWidget(phonetic);
-        layout->addWidget(foreign);
-        host.show();
-    }
-
-    QWidget host;
-    QPlainTextEdit* foreign = nullptr;
-    QLineEdit* phonetic = nullptr;
-};
-
-} // namespace
-
 class TriggerKeyInputTest : public QObject {
     Q_OBJECT
 
@@ -40,7 +17,7 @@ private Q_SLOTS:
     void typedTriggersWithOneCandidateAreReplacedAndOtherKeysPassThrough()
     {
         test::InputFixture f;
-        Areas areas;
+        test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
         f.input->attach(areas.foreign, TableSide::Foreign, 1);
         f.input->attach(areas.phonetic, TableSide::Phonetic, 1);
@@ -66,7 +43,7 @@ private Q_SLOTS:
     void aCandidateReplacesTheSelectionOfItsTarget()
     {
         test::InputFixture f;
-        Areas areas;
+        test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
         f.input->attach(areas.foreign, TableSide::Foreign, 1);
         areas.foreign->setPlainText(QStringLiteral("xyz"));
@@ -84,7 +61,7 @@ private Q_SLOTS:
     void lookupSwitchedOffPassesKeysWhileAnotherFieldStillConverts()
     {
         test::InputFixture f;
-        Areas areas;
+        test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
         f.input->attach(areas.foreign, TableSide::Foreign, 1);
         f.input->attach(areas.phonetic, TableSide::Phonetic, 1);
@@ -113,7 +90,7 @@ private Q_SLOTS:
     void everyTargetCodeReachesItsOwnField()
     {
         test::InputFixture f;
-        Areas areas;
+        test::InputAreas areas;
         auto* registration = new QLineEdit(&areas.host);
         auto* search = new QLineEdit(&areas.host);
         auto* pad = new QPlainTextEdit(&areas.host);
@@ -144,7 +121,7 @@ private Q_SLOTS:
     void insertTextPutsAKeyPanelCaptionAtTheCaret()
     {
         test::InputFixture f;
-        Areas areas;
+        test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
         f.input->attach(areas.foreign, TableSide::Foreign, 1);
         f.input->attach(areas.phonetic, TableSide::Phonetic, 1);
@@ -185,7 +162,7 @@ private Q_SLOTS:
         test::InputFixture f;
         f.settings.setFlag(SettingKey::GaOneInpFlg, directInput);
         f.settings.setFlag(SettingKey::GaTriRevFlg, triggerReturn);
-        Areas areas;
+        test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
         f.input->attach(areas.foreign, TableSide::Foreign, 1);
 
@@ -209,7 +186,7 @@ private Q_SLOTS:
     void aBlankOnlyCandidateIsNeverInsertedDirectly()
     {
         test::InputFixture f;
-        Areas areas;
+        test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
         f.input->attach(areas.foreign, TableSide::Foreign, 1);
         test::ModalDriver driver([](ui::CandidateWindow* window) { QTest::keyClick(window, Qt::Key_Return); });
@@ -221,7 +198,7 @@ private Q_SLOTS:
     void aKeyTranslatorTypesScriptCharactersThroughTheLookup()
     {
         test::InputFixture f;
-        Areas areas;
+        test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
         f.input->attach(areas.foreign, TableSide::Foreign, 1);
         // A stand-in for a layout: q types "e" (a trigger), x types "щ", j types "d" after a waiting accent,

@@ -48,6 +48,15 @@ const ScriptInfo& scriptInfo(Script script)
     return scripts()[static_cast<size_t>(script)];
 }
 
+const ScriptInfo& scriptInfoByName(const QString& name)
+{
+    for (const ScriptInfo& info : scripts()) {
+        if (info.name == name)
+            return info;
+    }
+    return scripts()[0];
+}
+
 const InputModeInfo& inputModeAtItem(int item)
 {
     return modes()[static_cast<size_t>(item >= 0 && item < kInputModeCount ? item : 0)];

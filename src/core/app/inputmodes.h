@@ -28,6 +28,8 @@ struct ScriptInfo {
 };
 
 const ScriptInfo& scriptInfo(Script script);
+/// The script of that name ("ロシア語", ...): the current script, which mode 3 keeps; Russian for any other name.
+const ScriptInfo& scriptInfoByName(const QString& name);
 
 /// One item of the input-mode box.
 struct InputModeInfo {

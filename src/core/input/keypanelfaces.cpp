@@ -78,13 +78,13 @@ KeyPanelFaces phoneticPanelFaces(const TableSet& phonetic, int panelPointSize)
     return faces;
 }
 
-KeyPanelFaces initialKeyboardFaces()
+KeyPanelFaces initialKeyboardFaces(int legendPointSize)
 {
     KeyPanelFaces faces;
     for (KeyFace& key : faces.keys)
         key.pointSize = kKeyboardInitialKeySize;
     for (KeyFace& legend : faces.legends)
-        legend.pointSize = kKeyboardInitialLegendSize;
+        legend.pointSize = legendPointSize;
     return faces;
 }
 

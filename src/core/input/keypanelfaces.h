@@ -59,7 +59,8 @@ inline constexpr int kKeyboardInitialLegendSize = 13;
 KeyPanelFaces keyboardFaces(
     ScriptLayout layout, KeyLevel level, const TableSet& foreign, const KeyPanelFaces& previous);
 
-/// The faces of the on-screen keyboard before its first layout: blank, at the initial sizes.
-KeyPanelFaces initialKeyboardFaces();
+/// The faces of the on-screen keyboard before its first layout: blank, at the initial key size and with
+/// legends of `legendPointSize` (the PAD's keyboard starts them smaller).
+KeyPanelFaces initialKeyboardFaces(int legendPointSize = kKeyboardInitialLegendSize);
 
 } // namespace pelinor::core

@@ -15,6 +15,7 @@
 #include "ui/input/symbollibrarypanel.h"
 #include "ui/input/triggerkeyinput.h"
 #include "ui/transfer/transfercontroller.h"
+#include "platform/shellopener.h"
 #include "platform/windowsystem.h"
 #include "ui/wordbook/wordbookcontext.h"
 #include "ui/wordbook/wordbookcontroller.h"
@@ -61,6 +62,7 @@ TMainFrm::TMainFrm(const core::Folders& folders, platform::WindowSystem* windowS
         m_ownWindowSystem = platform::createWindowSystem();
         m_windowSystem = m_ownWindowSystem.get();
     }
+    m_shellOpener = platform::createShellOpener();
     setObjectName(QStringLiteral("MainFrm"));
     FormCreate();
 }
@@ -138,7 +140,8 @@ void TMainFrm::FormCreate()
                         .phoneticArea = m_phoneticArea,
                         .foreignArea = m_foreignArea,
                         .page = m_lowerTabs->widget(0),
-                        .mainWindow = this},
+                        .mainWindow = this,
+                        .openFile = [this](const QString& path) { return openFile(path); }},
         this);
     m_wordBooks->ListWordBooks();
 
@@ -206,7 +209,7 @@ void TMainFrm::buildActions()
     addAction(m_focusSwitchAction);
 
     // The windows behind these commands are not part of the program yet.
-    for (QAction* pending : {m_searchAction, m_padAction, m_optionAction})
+    for (QAction* pending : {m_searchAction, m_optionAction})
         pending->setEnabled(false);
 }
 

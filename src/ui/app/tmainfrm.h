@@ -9,9 +9,12 @@
 #include "ui/app/mainmenus.h"
 
 #include <QMainWindow>
+#include <QPoint>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -28,8 +31,9 @@ struct ScriptInfo;
 }
 
 namespace pelinor::platform {
+class ShellOpener;
 class WindowSystem;
-}
+} // namespace pelinor::platform
 
 namespace pelinor::ui {
 
@@ -85,6 +89,14 @@ public:
     void AreaClear();
     /// Writes the short label of the current transfer mode into the transfer-mode display.
     void ShowTransferMode();
+    /// F7: closes an open word book, hides this window and shows the character PAD until the user closes it.
+    void PadMode();
+    /// Where the PAD was last closed in this run; none before its first closing.
+    std::optional<QPoint> padPosition() const { return m_padPosition; }
+
+    /// Replaces the desktop's "open with its program" for the HTML lists, sound files and the folder list.
+    using FileOpener = std::function<bool(const QString& path)>;
+    void setFileOpener(FileOpener opener) { m_fileOpener = std::move(opener); }
 
     /// Applies the stored geometry (or the centred default) and gives the foreign-language area the
     /// focus; runs once, when the window is first shown.
@@ -118,8 +130,12 @@ private:
     void keyPanelPageChosen(int page);
     void buildScreenKeyboard();
     void connectKeyInput();
-    /// The keyboard layout of the layout modes: a physical key becomes the script's character.
-    QString translateScriptKey(const QKeyEvent& event);
+    /// The keyboard layout of the layout modes: a physical key becomes the script's character. An accent
+    /// that a non-character key releases goes to insertion target `target`.
+    QString translateScriptKey(const QKeyEvent& event, int target);
+    /// "一覧": the HTML list of the side's candidate file, when there is one.
+    void openCandidateList(core::TableSide side);
+    bool openFile(const QString& path);
     /// In the layout modes, Shift and Caps Lock in a foreign-language field switch the on-screen keyboard.
     void passShiftToKeyboard(const QKeyEvent& event);
     void switchFocusBetweenAreas();
@@ -168,6 +184,9 @@ private:
     std::unique_ptr<platform::WindowSystem> m_ownWindowSystem;
     platform::WindowSystem* m_windowSystem = nullptr;
     TransferController* m_transfer = nullptr;
+    std::unique_ptr<platform::ShellOpener> m_shellOpener;
+    FileOpener m_fileOpener;
+    std::optional<QPoint> m_padPosition;
     core::KeyboardLayoutEngine m_layoutEngine;
     /// Caps Lock as the key presses seen by the input fields have left it.
     bool m_capsLock = false;

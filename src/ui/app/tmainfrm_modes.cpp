@@ -54,6 +54,7 @@ void TMainFrm::wireControls()
     connect(m_fontPanel->sizeBox(), &QComboBox::activated, this, &TMainFrm::sizeBoxChanged);
     connect(m_underStretchBox, &QCheckBox::clicked, this, &TMainFrm::applyUnderStretch);
     connect(m_transferAction, &QAction::triggered, m_transfer, &TransferController::TransferTxt1);
+    connect(m_padAction, &QAction::triggered, this, &TMainFrm::PadMode);
 
     // The layout menu shows the current arrangement when it opens.
     connect(m_menus.ime, &QMenu::aboutToShow, this, [this] {
@@ -155,7 +156,7 @@ void TMainFrm::SwitchInputMode(int mode)
         m_triggerInput->setLookupEnabled(m_foreignArea, info.mode != 3);
         m_triggerInput->setKeyTranslator(m_foreignArea, info.usesLayout ? TriggerKeyInput::KeyTranslator(
                                                                                [this](const QKeyEvent& event) {
-                                                                                   return translateScriptKey(event);
+                                                                                   return translateScriptKey(event, 1);
                                                                                })
                                                                          : TriggerKeyInput::KeyTranslator());
     }
@@ -181,6 +182,8 @@ void TMainFrm::connectKeyInput()
         if (text.size() != 1 || !m_triggerInput->HandleTriggerKey(side, text.at(0).unicode(), 1))
             m_triggerInput->insertText(side, 1, text);
     });
+    connect(m_romajiPanel, &TableKeyPanel::listRequested, this, &TMainFrm::openCandidateList);
+    connect(m_phoneticPanel, &TableKeyPanel::listRequested, this, &TMainFrm::openCandidateList);
 
     // The foreign-word and phonetic fields of the word dialogs convert like the input areas.
     connect(m_wordBooks, &WordBookController::entryDialogOpening, this, [this](WordEntryDialog* dialog) {
@@ -192,7 +195,7 @@ void TMainFrm::connectKeyInput()
     });
 }
 
-QString TMainFrm::translateScriptKey(const QKeyEvent& event)
+QString TMainFrm::translateScriptKey(const QKeyEvent& event, int target)
 {
     const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
     const QString typed = event.text();
@@ -200,7 +203,7 @@ QString TMainFrm::translateScriptKey(const QKeyEvent& event)
         // Enter, Tab, the cursor keys: a waiting accent is typed before the key takes effect.
         const QString accent = m_layoutEngine.flushDeadKey();
         if (!accent.isEmpty())
-            m_triggerInput->insertText(core::TableSide::Foreign, 1, accent);
+            m_triggerInput->insertText(core::TableSide::Foreign, target, accent);
         return QString();
     }
     // Caps Lock shows in letters whose case differs from what Shift alone gives.

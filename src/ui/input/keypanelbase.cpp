@@ -41,6 +41,12 @@ void KeyPanelBase::setBackground(const QColor& colour)
     update();
 }
 
+void KeyPanelBase::setLowerColour(const QColor& colour)
+{
+    m_lowerColour = colour;
+    update();
+}
+
 void KeyPanelBase::setFaces(const core::KeyPanelFaces& faces)
 {
     m_faces = faces;

@@ -37,6 +37,8 @@ public:
 
     /// The colour of the upper band.
     void setBackground(const QColor& colour);
+    /// The colour below the upper band; an invalid colour leaves that part to the parent.
+    void setLowerColour(const QColor& colour);
     QColor background() const { return m_background; }
 
     void setMessageHook(MessageHook hook) { m_messageHook = std::move(hook); }

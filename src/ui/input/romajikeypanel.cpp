@@ -3,6 +3,7 @@
 #include "core/app/settings.h"
 #include "core/input/combiningmarkreplacement.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QToolButton>
@@ -35,16 +36,25 @@ void RomajiKeyPanel::rebuild(const core::TableSet& foreignSet, core::Script scri
 
 int RomajiKeyPanel::replaceCombiningMarksInField()
 {
-    if (!m_target)
+    auto* area = qobject_cast<QPlainTextEdit*>(m_target);
+    auto* line = qobject_cast<QLineEdit*>(m_target);
+    if (!area && !line)
         return -1;
-    const core::CombiningMarkReplacement result = core::replaceCombiningMarks(m_target->toPlainText());
+    const core::CombiningMarkReplacement result
+        = core::replaceCombiningMarks(area ? area->toPlainText() : line->text());
     m_target->setFocus();
     // The whole text is replaced in one edit, so that a single undo brings the old text back.
-    QTextCursor cursor(m_target->document());
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(result.text);
-    cursor.movePosition(QTextCursor::End);
-    m_target->setTextCursor(cursor);
+    if (area) {
+        QTextCursor cursor(area->document());
+        cursor.select(QTextCursor::Document);
+        cursor.insertText(result.text);
+        cursor.movePosition(QTextCursor::End);
+        area->setTextCursor(cursor);
+    } else {
+        line->selectAll();
+        line->insert(result.text);
+        line->end(false);
+    }
     showMessage(core::combiningMarkReplacementReport(result.count));
     return result.count;
 }

@@ -3,8 +3,8 @@
 #include "core/app/inputmodes.h"
 #include "ui/input/tablekeypanel.h"
 
-#include <QPlainTextEdit>
 #include <QPointer>
+#include <QWidget>
 
 class QToolButton;
 
@@ -24,8 +24,9 @@ public:
     /// upper band in `background` and shows "置換" for Greek only. The flags "直" and "復" are shown anew.
     void rebuild(const core::TableSet& foreignSet, core::Script script, const QColor& background);
 
-    /// The field whose whole text "置換" rewrites (the foreign-language input area); null disables it.
-    void setReplacementTarget(QPlainTextEdit* field) { m_target = field; }
+    /// The field whose whole text "置換" rewrites (the foreign-language input area, or the PAD's input line): a
+    /// QPlainTextEdit or a QLineEdit; null disables it.
+    void setReplacementTarget(QWidget* field) { m_target = field; }
     QToolButton* replaceButton() const { return m_replace; }
 
     /// What "置換" does: replaces the combining marks in the target's whole text, focuses it with the
@@ -38,7 +39,7 @@ protected:
 
 private:
     QToolButton* m_replace = nullptr;
-    QPointer<QPlainTextEdit> m_target;
+    QPointer<QWidget> m_target;
 };
 
 } // namespace pelinor::ui

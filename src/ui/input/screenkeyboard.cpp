@@ -8,7 +8,7 @@
 
 namespace pelinor::ui {
 
-ScreenKeyboard::ScreenKeyboard(const core::TableSet& foreignSet, QWidget* parent)
+ScreenKeyboard::ScreenKeyboard(const core::TableSet& foreignSet, int legendPointSize, QWidget* parent)
     : KeyPanelBase(core::KeyPanelKind::Keyboard, QStringLiteral("Times New Roman"), QColor(64, 64, 64), parent)
     , m_foreign(foreignSet)
 {
@@ -22,7 +22,7 @@ ScreenKeyboard::ScreenKeyboard(const core::TableSet& foreignSet, QWidget* parent
         m_state.clickCaps(down);
         applyCaps();
     });
-    setFaces(core::initialKeyboardFaces());
+    setFaces(core::initialKeyboardFaces(legendPointSize));
 }
 
 void ScreenKeyboard::build(core::ScriptLayout layout, bool shifted)

@@ -25,8 +25,10 @@ class ScreenKeyboard : public KeyPanelBase {
     Q_OBJECT
 
 public:
-    /// `foreignSet` marks the triggers; it must outlive the keyboard.
-    explicit ScreenKeyboard(const core::TableSet& foreignSet, QWidget* parent = nullptr);
+    /// `foreignSet` marks the triggers; it must outlive the keyboard. Legends start at `legendPointSize`
+    /// points; the Greek layout keeps the sizes it finds.
+    explicit ScreenKeyboard(const core::TableSet& foreignSet,
+                            int legendPointSize = core::kKeyboardInitialLegendSize, QWidget* parent = nullptr);
 
     /// Shows `layout`, upper when `shifted`, with the triggers of the foreign set as it is now.
     void build(core::ScriptLayout layout, bool shifted);

@@ -186,6 +186,15 @@ void TransferController::TransferTxt1()
     }
 }
 
+bool TransferController::copyRichText(const QString& text, const core::RichTextFont& font)
+{
+    const std::optional<core::TransferPayload> payload = core::transferPayload(1, text, font);
+    if (!payload || !payload->setsClipboard)
+        return false;
+    QGuiApplication::clipboard()->setMimeData(mimeDataOf(*payload));
+    return true;
+}
+
 void TransferController::StartPaste()
 {
     if (!m_targetKnown)

@@ -16,6 +16,7 @@ class QWidget;
 namespace pelinor::core {
 class Folders;
 class Settings;
+struct RichTextFont;
 } // namespace pelinor::core
 
 namespace pelinor::ui {
@@ -86,6 +87,9 @@ public Q_SLOTS:
     void TransferTxt1();
     /// Writes the short label of TransMode into the mode display.
     void ShowTransferMode();
+    /// The PAD's direct rich-text route, outside the transfer modes: puts `text` on the clipboard as rich text
+    /// in `font` beside its plain text. An empty text leaves the clipboard alone and returns false.
+    bool copyRichText(const QString& text, const core::RichTextFont& font);
     /// Brings the target to the front and starts the paste timer; forgets the target silently when that fails.
     /// Does nothing without a target.
     void StartPaste();

@@ -7,6 +7,7 @@
 #include "core/tables/skippedline.h"
 #include "core/wordbook/wordbook.h"
 #include "ui/app/mainmenus.h"
+#include "ui/pad/tpadfrm.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -91,6 +92,8 @@ public:
     void ShowTransferMode();
     /// F7: closes an open word book, hides this window and shows the character PAD until the user closes it.
     void PadMode();
+    /// What a PAD opened now borrows from this window.
+    PadContext padContext();
     /// Where the PAD was last closed in this run; none before its first closing.
     std::optional<QPoint> padPosition() const { return m_padPosition; }
 

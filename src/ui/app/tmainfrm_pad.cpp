@@ -24,15 +24,7 @@ void TMainFrm::PadMode()
         m_wordBooks->CloseWordBook();
     hide();
     {
-        TPadFrm pad(PadContext{.settings = m_settings,
-                               .tables = m_tables,
-                               .triggerInput = *m_triggerInput,
-                               .transfer = *m_transfer,
-                               .scriptLayoutKeys = [this](const QKeyEvent& event) { return translateScriptKey(event, 5); },
-                               .openCandidateList = [this](core::TableSide side) { openCandidateList(side); },
-                               .keyboardCaption = m_keyPanels->tabs()->tabText(KeyPanelColumn::KeyboardPage),
-                               .capsLock = m_capsLock},
-                    m_padPosition);
+        TPadFrm pad(padContext(), m_padPosition);
         m_transfer->setPadWidgets({&pad, pad.indicator()});
         pad.exec();
         m_transfer->setPadWidgets({});
@@ -47,6 +39,18 @@ void TMainFrm::PadMode()
     // 4.
     show();
     activateWindow();
+}
+
+PadContext TMainFrm::padContext()
+{
+    return PadContext{.settings = m_settings,
+                      .tables = m_tables,
+                      .triggerInput = *m_triggerInput,
+                      .transfer = *m_transfer,
+                      .scriptLayoutKeys = [this](const QKeyEvent& event) { return translateScriptKey(event, 5); },
+                      .openCandidateList = [this](core::TableSide side) { openCandidateList(side); },
+                      .keyboardCaption = m_keyPanels->tabs()->tabText(KeyPanelColumn::KeyboardPage),
+                      .capsLock = m_capsLock};
 }
 
 void TMainFrm::openCandidateList(core::TableSide side)

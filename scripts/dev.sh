@@ -14,6 +14,7 @@ packages=(
     libxcb1-dev libxcb-xtest0-dev
     xvfb xauth openbox x11-utils
     fonts-noto-cjk fonts-liberation fonts-sil-charis fonts-dejavu-core
+    pandoc unrtf
 )
 
 install_missing() {

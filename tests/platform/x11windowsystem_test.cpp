@@ -1,4 +1,5 @@
 #include "platform/windowsystem.h"
+#include "support/pastetargetprocess.h"
 #include "support/xserver.h"
 
 #ifdef PELINOR_PLATFORM_X11
@@ -24,88 +25,7 @@ using platform::WindowHandle;
 
 namespace {
 
-/// The other program: a text field in a process of its own (tests/platform/helpers/pastetarget.cpp), which
-/// reports its window id, its text and the paste chords it receives on standard output.
-class PasteTarget {
-public:
-    PasteTarget() = default;
-    PasteTarget(const PasteTarget&) = delete;
-    PasteTarget& operator=(const PasteTarget&) = delete;
-    ~PasteTarget() { stop(); }
-
-    bool start(const QString& title, const QString& windowClass, const QString& instance = QString())
-    {
-#ifdef PELINOR_PASTE_TARGET
-        QStringList arguments{QStringLiteral("--title"), title, QStringLiteral("--class"), windowClass};
-        if (!instance.isEmpty())
-            arguments << QStringLiteral("-name") << instance;
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QStringLiteral(PELINOR_PASTE_TARGET), arguments);
-        if (!m_process.waitForStarted(10000))
-            return false;
-        const QString line = waitForLineStartingWith(QStringLiteral("window "));
-        m_window = line.mid(7).toULongLong();
-        return m_window != 0;
-#else
-        Q_UNUSED(title);
-        Q_UNUSED(windowClass);
-        Q_UNUSED(instance);
-        return false;
-#endif
-    }
-
-    void stop()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-
-    WindowHandle window() const
-    {
-        return m_window;
-    }
-
-    /// Waits (serving this process's events, among them the clipboard) for a line that starts with `prefix`.
-    QString waitForLineStartingWith(const QString& prefix, int timeoutMs = 10000)
-    {
-        QDeadlineTimer deadline(timeoutMs);
-        for (;;) {
-            read();
-            for (const QString& line : std::as_const(m_lines)) {
-                if (line.startsWith(prefix))
-                    return line;
-            }
-            if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning)
-                return {};
-            QTest::qWait(20);
-        }
-    }
-
-    /// Every line printed so far.
-    QStringList lines()
-    {
-        read();
-        return m_lines;
-    }
-
-private:
-    void read()
-    {
-        m_pending += m_process.readAllStandardOutput();
-        qsizetype end;
-        while ((end = m_pending.indexOf('\n')) >= 0) {
-            m_lines.append(QString::fromUtf8(m_pending.left(end)));
-            m_pending.remove(0, end + 1);
-        }
-    }
-
-    QProcess m_process;
-    QByteArray m_pending;
-    QStringList m_lines;
-    WindowHandle m_window = 0;
-};
+using PasteTarget = test::PasteTargetProcess;
 
 /// Replaces the window's _NET_WM_WINDOW_TYPE list (empty: removes it), on Qt's own connection.
 bool setWindowTypes(WId window, const QStringList& types)

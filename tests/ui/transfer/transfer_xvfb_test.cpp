@@ -1,6 +1,7 @@
 #include "core/app/folders.h"
 #include "core/app/settings.h"
 #include "platform/windowsystem.h"
+#include "support/pastetargetprocess.h"
 #include "support/tempworld.h"
 #include "support/xserver.h"
 #include "ui/transfer/transfercontroller.h"
@@ -10,7 +11,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -19,68 +19,6 @@
 
 using namespace pelinor;
 using platform::WindowHandle;
-
-namespace {
-
-/// The other program (tests/platform/helpers/pastetarget.cpp): a text field in a process of its own that prints
-/// "window <id>" once shown and "text <text>" on every change.
-class PasteTarget {
-public:
-    ~PasteTarget()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-
-    bool start(const QString& title)
-    {
-#ifdef PELINOR_PASTE_TARGET
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QStringLiteral(PELINOR_PASTE_TARGET),
-                        {QStringLiteral("--title"), title, QStringLiteral("--class"), QStringLiteral("Receiver")});
-        if (!m_process.waitForStarted(10000))
-            return false;
-        m_window = waitForLineStartingWith(QStringLiteral("window ")).mid(7).toULongLong();
-        return m_window != 0;
-#else
-        Q_UNUSED(title);
-        return false;
-#endif
-    }
-
-    WindowHandle window() const { return m_window; }
-
-    /// Waits, serving this process's events (the clipboard among them), for a line that starts with `prefix`.
-    QString waitForLineStartingWith(const QString& prefix, int timeoutMs = 10000)
-    {
-        const QDeadlineTimer deadline(timeoutMs);
-        for (;;) {
-            m_pending += m_process.readAllStandardOutput();
-            qsizetype end;
-            while ((end = m_pending.indexOf('\n')) >= 0) {
-                m_lines.append(QString::fromUtf8(m_pending.left(end)));
-                m_pending.remove(0, end + 1);
-            }
-            for (const QString& line : std::as_const(m_lines)) {
-                if (line.startsWith(prefix))
-                    return line;
-            }
-            if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning)
-                return {};
-            QTest::qWait(20);
-        }
-    }
-
-private:
-    QProcess m_process;
-    QByteArray m_pending;
-    QStringList m_lines;
-    WindowHandle m_window = 0;
-};
-
-} // namespace
 
 /// The whole road on a real X server: another program is in front, the user comes back, types and transfers, and
 /// the text arrives in the other program's field.
@@ -118,7 +56,7 @@ private Q_SLOTS:
                                           {foreign, phonetic, indicator, autoPaste, modeDisplay, &window});
 
         // The other program comes to the front: it becomes the target.
-        PasteTarget other;
+        test::PasteTargetProcess other;
         QVERIFY2(other.start(QStringLiteral("Получатель")), "the paste target program starts");
         QVERIFY(system->activateWindow(other.window()));
         QTRY_COMPARE(controller.targetWindow(), other.window());
@@ -135,7 +73,8 @@ private Q_SLOTS:
 
         controller.TransferTxt1();
 
-        QCOMPARE(other.waitForLineStartingWith(QStringLiteral("text ")), QStringLiteral("text да"));
+        QVERIFY(other.waitForLine(0, QStringLiteral("text ")));
+        QCOMPARE(other.lastText(), QStringLiteral("да"));
         QVERIFY(controller.hasTarget());
     }
 };

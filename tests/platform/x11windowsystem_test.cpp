@@ -334,17 +334,8 @@ private Q_SLOTS:
 
 int main(int argc, char** argv)
 {
-    test::XServer server;
-    QString error;
-    if (!server.start(&error)) {
-        std::fprintf(stderr, "FAIL: %s\n", qPrintable(error));
-        return 1;
-    }
     // The class part of WM_CLASS of this program's windows.
-    QCoreApplication::setApplicationName(QStringLiteral("PelinorPlatformTest"));
-    QApplication app(argc, argv);
-    X11WindowSystemTest test;
-    return QTest::qExec(&test, argc, argv);
+    return test::runOnXServer<X11WindowSystemTest>(argc, argv, QStringLiteral("PelinorPlatformTest"));
 }
 
 #include "x11windowsystem_test.moc"

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QApplication>
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
 #include <QThread>
+#include <QtTest>
+
+#include <cstdio>
 
 namespace pelinor::test {
 
@@ -95,5 +99,23 @@ private:
     QProcess m_windowManager;
     QString m_display;
 };
+
+/// The main() of a test that needs real windows: starts the X server, then the application, then runs the
+/// test object `Test`. `applicationName` names the class part of WM_CLASS of the test's own windows.
+template <typename Test>
+int runOnXServer(int argc, char** argv, const QString& applicationName = QString())
+{
+    XServer server;
+    QString error;
+    if (!server.start(&error)) {
+        std::fprintf(stderr, "FAIL: %s\n", qPrintable(error));
+        return 1;
+    }
+    if (!applicationName.isEmpty())
+        QCoreApplication::setApplicationName(applicationName);
+    QApplication app(argc, argv);
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}
 
 } // namespace pelinor::test

@@ -9,6 +9,7 @@
 #include "ui/app/fontboxes.h"
 #include "ui/app/fontpanel.h"
 #include "ui/app/keypanelcolumn.h"
+#include "ui/common/qtcolours.h"
 #include "ui/input/phonetickeypanel.h"
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
@@ -43,15 +44,6 @@
 namespace pelinor::ui {
 
 using core::SettingKey;
-
-namespace {
-
-QColor toQColor(core::ColourRgb colour)
-{
-    return {colour.red, colour.green, colour.blue};
-}
-
-} // namespace
 
 TMainFrm::TMainFrm(const core::Folders& folders, platform::WindowSystem* windowSystem, QWidget* parent)
     : QMainWindow(parent)

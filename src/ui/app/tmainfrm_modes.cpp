@@ -8,6 +8,7 @@
 #include "ui/app/keypanelcolumn.h"
 #include "ui/app/tmainfrm.h"
 #include "core/input/scriptlayouts.h"
+#include "ui/common/qtcolours.h"
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
 #include "core/input/keypositions.h"
@@ -141,9 +142,8 @@ void TMainFrm::SwitchInputMode(int mode)
             reportSkippedTableLines(m_tables.foreign().skippedLines());
         // 9.-12. The panels of the script: colours, the romaji panel from the new tables (with the accent
         //        replacement for Greek only) and the script's keyboard.
-        const auto qcolour = [](core::ColourRgb c) { return QColor(c.red, c.green, c.blue); };
-        m_screenKeyboard->setBackground(qcolour(m_settings.colour(script.keyboardColour)));
-        m_romajiPanel->rebuild(m_tables.foreign(), info.script, qcolour(m_settings.colour(script.romajiColour)));
+        m_screenKeyboard->setBackground(toQColor(m_settings.colour(script.keyboardColour)));
+        m_romajiPanel->rebuild(m_tables.foreign(), info.script, toQColor(m_settings.colour(script.romajiColour)));
         buildScreenKeyboard();
         // 13. The page of the mode and the script's picture.
         const QSignalBlocker blocker(m_keyPanels->tabs());

@@ -5,6 +5,7 @@
 #include "core/input/candidateslots.h"
 #include "core/input/candidatewindowplacement.h"
 #include "core/input/candidatewindowtexts.h"
+#include "ui/common/qtcolours.h"
 #include "ui/input/candidatecell.h"
 #include "ui/input/fitfontsize.h"
 
@@ -50,11 +51,6 @@ const QRect kPhoneticColumnRect(398, 0, 22, 22);
 const QPoint kCorrectionLabelPos(5, 23);
 const QRect kCorrectionBoxRect(2, 40, 17, 25);
 
-QColor qColour(core::ColourRgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 QFont namedFont(const QString& family, int pointSize)
 {
     QFont font(family);
@@ -76,7 +72,7 @@ CandidateWindow::CandidateWindow(core::TableSide side, const core::CandidateBuff
     setModal(true);
     setFixedSize(kWidth, kHeight);
     const bool foreign = side == core::TableSide::Foreign;
-    m_background = qColour(settings.colour(foreign ? core::SettingKey::BandBg : core::SettingKey::CandBg));
+    m_background = toQColor(settings.colour(foreign ? core::SettingKey::BandBg : core::SettingKey::CandBg));
     m_cellFontName = settings.text(foreign ? core::SettingKey::UsrMainFont : core::SettingKey::UsrSubFont);
     const int charset = foreign ? settings.scriptCharset() : kCharsetAnsi;
     m_fittedSize = FitFontSize(charset, m_cellFontName, kFitHeight, kFitWidth);

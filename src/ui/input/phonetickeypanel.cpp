@@ -1,6 +1,7 @@
 #include "ui/input/phonetickeypanel.h"
 
 #include "core/app/settings.h"
+#include "ui/common/qtcolours.h"
 
 namespace pelinor::ui {
 
@@ -14,7 +15,7 @@ PhoneticKeyPanel::PhoneticKeyPanel(core::Settings& settings, QWidget* parent)
 void PhoneticKeyPanel::rebuild(const core::TableSet& phoneticSet)
 {
     const core::ColourRgb colour = settings().colour(core::SettingKey::IpaBg);
-    setBackground(QColor(colour.red, colour.green, colour.blue));
+    setBackground(toQColor(colour));
     showTable(phoneticSet, core::phoneticPanelFaces(phoneticSet, font().pointSize()));
 }
 

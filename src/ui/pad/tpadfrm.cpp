@@ -4,6 +4,7 @@
 #include "core/app/settings.h"
 #include "core/input/scriptlayouts.h"
 #include "ui/app/fontboxes.h"
+#include "ui/common/qtcolours.h"
 #include "ui/input/phonetickeypanel.h"
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
@@ -35,11 +36,6 @@ constexpr int kInputLinePointSize = 16;
 constexpr int kTarget = 5;
 // Rich text stores sizes in half points in a 16-bit number.
 constexpr int kLargestTransferSize = 1638;
-
-QColor toQColor(core::ColourRgb colour)
-{
-    return {colour.red, colour.green, colour.blue};
-}
 
 core::ScriptLayout keyboardLayoutOf(core::Script script, bool russianTypewriter)
 {

@@ -1,6 +1,7 @@
 #include "ui/wordbook/tcolourfrm.h"
 
 #include "core/wordbook/wordbookescapes.h"
+#include "ui/common/qtcolours.h"
 
 #include <QColorDialog>
 #include <QLabel>
@@ -12,17 +13,6 @@
 namespace pelinor::ui {
 
 namespace {
-
-QColor toQColor(core::ColourRgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-core::ColourRgb toRgb(const QColor& colour)
-{
-    return core::ColourRgb{
-        static_cast<quint8>(colour.red()), static_cast<quint8>(colour.green()), static_cast<quint8>(colour.blue())};
-}
 
 void paintCaption(QLabel* label, const QColor& colour)
 {
@@ -135,7 +125,7 @@ std::optional<QString> TColourFrm::colourToStore() const
 void TColourFrm::showNewColour(const QColor& colour)
 {
     paintCaption(m_newLabel, colour);
-    m_newField->setText(core::colourToText(toRgb(colour)));
+    m_newField->setText(core::colourToText(toColourRgb(colour)));
 }
 
 void TColourFrm::chooseFromList()

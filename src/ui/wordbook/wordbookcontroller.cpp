@@ -6,6 +6,7 @@
 #include "core/wordbook/wordbook.h"
 #include "core/wordbook/wordbookescapes.h"
 #include "ui/app/mainmenus.h"
+#include "ui/common/qtcolours.h"
 #include "ui/wordbook/dictionaryfiles.h"
 #include "ui/wordbook/folderlistfile.h"
 #include "ui/wordbook/tcolourfrm.h"
@@ -603,7 +604,7 @@ void WordBookController::applyWordListSettings()
     style.japaneseFont = QFont(QStringLiteral("ＭＳ Ｐゴシック"));
     style.japaneseFont.setPointSize(qMax(1, settings.integer(core::SettingKey::TnJpFontSize)));
     const core::ColourRgb background = settings.colour(core::SettingKey::CandBg);
-    style.phoneticBackground = QColor(background.red, background.green, background.blue);
+    style.phoneticBackground = toQColor(background);
     m_wordListDelegate->setStyle(style);
     m_wordList->setRowHeight(qMax(1, settings.integer(core::SettingKey::LVLineHeight)));
     m_wordList->viewport()->update();

@@ -3,6 +3,7 @@
 #include "core/app/settings.h"
 #include "core/input/combiningmarkreplacement.h"
 #include "core/wordbook/wordbookescapes.h"
+#include "ui/common/qtcolours.h"
 #include "ui/wordbook/wordbookmessages.h"
 
 #include <QEvent>
@@ -73,7 +74,7 @@ WordEntryDialog::WordEntryDialog(const core::Settings& settings, const QString& 
     m_phoneticField->setFont(phoneticFont);
     const core::ColourRgb background = settings.colour(core::SettingKey::CandBg);
     QPalette phoneticColours = m_phoneticField->palette();
-    phoneticColours.setColor(QPalette::Base, QColor(background.red, background.green, background.blue));
+    phoneticColours.setColor(QPalette::Base, toQColor(background));
     m_phoneticField->setPalette(phoneticColours);
     m_foreignField->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_phoneticField->setAttribute(Qt::WA_InputMethodEnabled, false);

@@ -2,6 +2,7 @@
 
 #include "core/wordbook/wordbook.h"
 #include "core/wordbook/wordbookescapes.h"
+#include "ui/common/qtcolours.h"
 
 #include <QColor>
 
@@ -71,7 +72,7 @@ QVariant WordListModel::data(const QModelIndex& index, int role) const
         const std::optional<core::ColourRgb> colour = core::colourFromText(entry.colour);
         if (!colour)
             return {};
-        return QColor(colour->red, colour->green, colour->blue);
+        return toQColor(*colour);
     }
     case Qt::TextAlignmentRole:
         if (column == NumberColumn)

@@ -63,15 +63,7 @@ private Q_SLOTS:
 
 int main(int argc, char** argv)
 {
-    test::XServer server;
-    QString error;
-    if (!server.start(&error)) {
-        std::fprintf(stderr, "FAIL: %s\n", qPrintable(error));
-        return 1;
-    }
-    QApplication app(argc, argv);
-    GeometryXvfbTest test;
-    return QTest::qExec(&test, argc, argv);
+    return test::runOnXServer<GeometryXvfbTest>(argc, argv);
 }
 
 #include "geometry_xvfb_test.moc"

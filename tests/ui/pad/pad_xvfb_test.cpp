@@ -119,15 +119,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    test::XServer server;
-    QString error;
-    if (!server.start(&error)) {
-        std::fprintf(stderr, "FAIL: %s\n", qPrintable(error));
-        return 1;
-    }
-    QApplication app(argc, argv);
-    PadXvfbTest test;
-    return QTest::qExec(&test, argc, argv);
+    return test::runOnXServer<PadXvfbTest>(argc, argv);
 }
 
 #include "pad_xvfb_test.moc"

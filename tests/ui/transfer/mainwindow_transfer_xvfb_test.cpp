@@ -222,15 +222,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    test::XServer server;
-    QString error;
-    if (!server.start(&error)) {
-        std::fprintf(stderr, "FAIL: %s\n", qPrintable(error));
-        return 1;
-    }
-    QApplication app(argc, argv);
-    MainWindowTransferXvfbTest test;
-    return QTest::qExec(&test, argc, argv);
+    return test::runOnXServer<MainWindowTransferXvfbTest>(argc, argv);
 }
 
 #include "mainwindow_transfer_xvfb_test.moc"

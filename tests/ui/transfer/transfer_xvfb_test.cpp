@@ -81,15 +81,7 @@ private Q_SLOTS:
 
 int main(int argc, char** argv)
 {
-    test::XServer server;
-    QString error;
-    if (!server.start(&error)) {
-        std::fprintf(stderr, "FAIL: %s\n", qPrintable(error));
-        return 1;
-    }
-    QApplication app(argc, argv);
-    TransferXvfbTest test;
-    return QTest::qExec(&test, argc, argv);
+    return test::runOnXServer<TransferXvfbTest>(argc, argv);
 }
 
 #include "transfer_xvfb_test.moc"

@@ -1,6 +1,7 @@
 #include "core/app/shippedfiles.h"
 
 #include "core/common/atomicfile.h"
+#include "core/common/regularfile.h"
 #include "core/common/textfile.h"
 
 #include <QDir>
@@ -13,10 +14,9 @@ namespace {
 
 bool copyOneFile(const QString& source, const QString& target)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    return writeFileAtomically(target, in.readAll());
+    // The source folder may hold anything: only regular files are copied.
+    const FileBytes in = readFileBytes(source);
+    return in.readable && writeFileAtomically(target, in.bytes);
 }
 
 } // namespace

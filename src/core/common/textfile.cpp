@@ -1,11 +1,7 @@
 #include "core/common/textfile.h"
 
 #include "core/common/atomicfile.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "core/common/regularfile.h"
 
 namespace pelinor::core {
 
@@ -31,24 +27,12 @@ QStringList splitLines(QStringView text)
 TextFileContent readTextFile(const QString& path, qint64 maxBytes)
 {
     TextFileContent content;
-    QFile file(path);
-    const QFileInfo info(path);
-    content.exists = info.exists() && !info.isDir();
-    if (!content.exists)
-        return content;
-    if (maxBytes > 0 && info.size() > maxBytes) {
-        content.error = QCoreApplication::translate("pelinor::core::TextFile", "ファイル「%1」は大きすぎて読めません。")
-                            .arg(QDir::toNativeSeparators(path));
-        return content;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        content.error = QCoreApplication::translate("pelinor::core::TextFile", "ファイル「%1」を読めませんでした。\n%2")
-                            .arg(QDir::toNativeSeparators(path), file.errorString());
-        return content;
-    }
-    const QByteArray bytes = file.readAll();
-    content.readable = true;
-    content.lines = splitLines(decodeText(bytes, &content.encoding));
+    FileBytes file = readFileBytes(path, maxBytes);
+    content.exists = file.exists;
+    content.readable = file.readable;
+    content.error = std::move(file.error);
+    if (content.readable)
+        content.lines = splitLines(decodeText(file.bytes, &content.encoding));
     return content;
 }
 

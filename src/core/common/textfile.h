@@ -21,7 +21,8 @@ struct TextFileContent {
 QStringList splitLines(QStringView text);
 
 /// Reads a text file with byte-order-mark detection (UTF-16 LE, UTF-16 BE, UTF-8, else code page 932)
-/// and splits it into lines. A file larger than `maxBytes` (when positive) is treated as unreadable.
+/// and splits it into lines. A file larger than `maxBytes` (when positive) is treated as unreadable, and so
+/// is anything but a regular file (see readFileBytes()).
 TextFileContent readTextFile(const QString& path, qint64 maxBytes = -1);
 
 /// Joins lines with CR LF after every line, the last one too.

@@ -1,11 +1,11 @@
 #include "core/transfer/workrtf.h"
 
+#include "core/common/regularfile.h"
 #include "core/common/textfile.h"
 #include "core/transfer/transferencodings.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
 namespace pelinor::core {
 
@@ -23,17 +23,15 @@ WorkRtfResult writeWorkRtf(const QString& folder, int charset, int pointSize, co
         return result;
     }
 
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        result.content = file.readAll();
-    if (result.content.isEmpty() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.error() != QFileDevice::NoError
-            ? file.errorString()
-            : QCoreApplication::translate("pelinor::core::WorkRtf", "ファイルが空です。");
+    FileBytes file = readFileBytes(path);
+    if (file.readable && !file.bytes.isEmpty()) {
+        result.content = std::move(file.bytes);
+    } else {
+        const QString reason
+            = !file.readable ? file.error : QCoreApplication::translate("pelinor::core::WorkRtf", "ファイルが空です。");
         result.error = QCoreApplication::translate("pelinor::core::WorkRtf",
             "リッチテキストの作業ファイル「%1」を読み戻せなかったため、転送を中止しました。\n%2")
                            .arg(QDir::toNativeSeparators(path), reason);
-        result.content.clear();
     }
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "core/common/atomicfile.h"
 #include "core/common/fieldsplitter.h"
+#include "core/common/regularfile.h"
 #include "core/common/textcodec.h"
 #include "core/wordbook/wordbookescapes.h"
 
@@ -210,8 +211,10 @@ WordBookReadStatus readWordBookText(const QString& path, QString* text, QString*
         return WordBookReadStatus::Missing;
 
     // The bytes go straight into the string's buffer: a large book is read without a copy.
-    QFile file(path);
-    bool ok = file.open(QIODevice::ReadOnly);
+    QFile file;
+    QString openError;
+    const bool opened = openRegularFile(file, path, &openError);
+    bool ok = opened;
     char16_t first = 0;
     qint64 firstBytes = 0;
     if (ok) {
@@ -239,7 +242,7 @@ WordBookReadStatus readWordBookText(const QString& path, QString* text, QString*
     }
     if (!ok) {
         if (error)
-            *error = readError(path, file.errorString());
+            *error = opened ? readError(path, file.errorString()) : openError;
         text->clear();
         return WordBookReadStatus::Unreadable;
     }

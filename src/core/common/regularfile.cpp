@@ -1,0 +1,93 @@
+#include "core/common/regularfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace pelinor::core {
+
+namespace {
+
+QString notRegularMessage(const QString& path)
+{
+    return QCoreApplication::translate("pelinor::core::RegularFile",
+        "ファイル「%1」は通常のファイルではない（デバイスかパイプなどの）ため、読み込みませんでした。")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString unreadableMessage(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("pelinor::core::RegularFile", "ファイル「%1」を読めませんでした。\n%2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
+
+bool openRegularFile(QFile& file, const QString& path, QString* error)
+{
+    const auto fail = [error](const QString& message) {
+        if (error)
+            *error = message;
+        return false;
+    };
+    // The type is checked before opening: opening a pipe for reading already waits for a writer.
+    if (!QFileInfo(path).isFile())
+        return fail(QFileInfo::exists(path)
+                ? notRegularMessage(path)
+                : unreadableMessage(
+                    path, QCoreApplication::translate("pelinor::core::RegularFile", "ファイルがありません。")));
+#ifdef Q_OS_UNIX
+    // Opened without blocking and checked again, in case the name was replaced in between.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return fail(unreadableMessage(path, qt_error_string(errno)));
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return fail(notRegularMessage(path));
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return fail(unreadableMessage(path, file.errorString()));
+#else
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(unreadableMessage(path, file.errorString()));
+#endif
+    return true;
+}
+
+FileBytes readFileBytes(const QString& path, qint64 maxBytes)
+{
+    FileBytes result;
+    const QFileInfo info(path);
+    result.exists = info.exists() && !info.isDir();
+    if (!result.exists)
+        return result;
+    QFile file;
+    if (!openRegularFile(file, path, &result.error))
+        return result;
+    result.bytes = maxBytes > 0 ? file.read(maxBytes + 1) : file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.error = unreadableMessage(path, file.errorString());
+        result.bytes.clear();
+        return result;
+    }
+    if (maxBytes > 0 && result.bytes.size() > maxBytes) {
+        result.error
+            = QCoreApplication::translate("pelinor::core::RegularFile", "ファイル「%1」は大きすぎて読めません。")
+                  .arg(QDir::toNativeSeparators(path));
+        result.bytes.clear();
+        return result;
+    }
+    result.readable = true;
+    return result;
+}
+
+} // namespace pelinor::core

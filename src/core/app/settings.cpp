@@ -2,7 +2,6 @@
 
 #include "core/app/versionmarker.h"
 #include "core/common/fieldsplitter.h"
-#include "core/common/textcodec.h"
 #include "core/common/textfile.h"
 
 #include <QHash>
@@ -223,12 +222,8 @@ QStringList Settings::fileLines() const
 
 bool Settings::save(const QString& path, QString* error) const
 {
-    const QStringList lines = fileLines();
-    // Code page 932 as always, unless a text (a word book name, say) has characters it lacks: those would
-    // come back as "?", so the file is then written as UTF-8 with a byte-order mark, which reading honours.
-    const QString whole = joinLines(lines);
-    const bool fitsCp932 = decodeCp932(encodeCp932(whole)) == whole;
-    return writeTextFile(path, lines, fitsCp932 ? TextEncoding::Cp932 : TextEncoding::Utf8, error);
+    // Code page 932 as always, unless a text (a word book name, say) has characters it lacks or would change.
+    return writeTextFileKeepingText(path, fileLines(), error);
 }
 
 int Settings::integer(SettingKey key) const

@@ -53,7 +53,60 @@ QByteArray encodeUtf16(QStringView text, bool littleEndian)
     return bytes;
 }
 
+// Characters that the usual Windows conversion writes as a code page 932 character which ICU's table
+// gives only to a look-alike: 〜 (what Japanese input methods on Linux type), ‖, −, ¢, £ and ¬. Each is
+// replaced by the look-alike that the code page character decodes to.
+char16_t windowsBestFit(char16_t c)
+{
+    switch (c) {
+    case 0x301C: // WAVE DASH, 8160
+        return 0xFF5E;
+    case 0x2016: // DOUBLE VERTICAL LINE, 8161
+        return 0x2225;
+    case 0x2212: // MINUS SIGN, 817C
+        return 0xFF0D;
+    case 0x00A2: // CENT SIGN, 8191
+        return 0xFFE0;
+    case 0x00A3: // POUND SIGN, 8192
+        return 0xFFE1;
+    case 0x00AC: // NOT SIGN, 81CA
+        return 0xFFE2;
+    default:
+        return c;
+    }
+}
+
+// The text with the best fits in place and without half surrogates.
+QString prepareForCp932(QStringView text)
+{
+    QString prepared = withoutLoneSurrogates(text);
+    for (QChar& c : prepared)
+        c = QChar(windowsBestFit(c.unicode()));
+    return prepared;
+}
+
 } // namespace
+
+QString withoutLoneSurrogates(QStringView text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            kept += c;
+            kept += text[++i];
+        } else if (!c.isSurrogate()) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+bool fitsCp932(QStringView text)
+{
+    return decodeCp932(encodeCp932(text)) == text;
+}
 
 QString decodeCp932(const QByteArray& bytes)
 {
@@ -87,8 +140,10 @@ QString decodeText(const QByteArray& bytes, TextEncoding* detected)
     return text;
 }
 
-QByteArray encodeCp932(QStringView text)
+QByteArray encodeCp932(QStringView original)
 {
+    const QString prepared = prepareForCp932(original);
+    const QStringView text(prepared);
     QStringEncoder encoder(kCp932Name);
     QByteArray bytes = encoder.encode(text);
     if (!encoder.hasError())
@@ -115,7 +170,7 @@ QByteArray encodeText(QStringView text, TextEncoding encoding)
     case TextEncoding::Cp932:
         return encodeCp932(text);
     case TextEncoding::Utf8:
-        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+        return QByteArray("\xEF\xBB\xBF") + withoutLoneSurrogates(text).toUtf8();
     case TextEncoding::Utf16Le:
         return encodeUtf16(text, true);
     case TextEncoding::Utf16Be:

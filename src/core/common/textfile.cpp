@@ -55,4 +55,11 @@ bool writeTextFile(const QString& path, const QStringList& lines, TextEncoding e
     return writeFileAtomically(path, encodeText(joinLines(lines), encoding), error);
 }
 
+bool writeTextFileKeepingText(const QString& path, const QStringList& lines, QString* error)
+{
+    const QString text = withoutLoneSurrogates(joinLines(lines));
+    const TextEncoding encoding = fitsCp932(text) ? TextEncoding::Cp932 : TextEncoding::Utf8;
+    return writeFileAtomically(path, encodeText(text, encoding), error);
+}
+
 } // namespace pelinor::core

@@ -32,4 +32,9 @@ QString joinLines(const QStringList& lines);
 /// mark, ...), replacing the file atomically. See writeFileAtomically() for `error`.
 bool writeTextFile(const QString& path, const QStringList& lines, TextEncoding encoding, QString* error = nullptr);
 
+/// Writes lines as writeTextFile() does, in code page 932 when every character comes back unchanged from it,
+/// else in UTF-8 with its byte-order mark, which reading honours. For files that hold names and paths, which
+/// a "?" or a look-alike character would break. Half surrogates are left out (see withoutLoneSurrogates()).
+bool writeTextFileKeepingText(const QString& path, const QStringList& lines, QString* error = nullptr);
+
 } // namespace pelinor::core

@@ -145,7 +145,9 @@ std::optional<QStringList> CandidateFile::toLines(QString* error) const
 bool CandidateFile::write(const QString& path, QString* error) const
 {
     const std::optional<QStringList> lines = toLines(error);
-    return lines && writeTextFile(path, *lines, TextEncoding::Cp932, error);
+    // Code page 932 unless a field would not come back from it as it is (the symbol database's file name
+    // above all, which a "?" or a look-alike character would point elsewhere).
+    return lines && writeTextFileKeepingText(path, *lines, error);
 }
 
 } // namespace pelinor::core

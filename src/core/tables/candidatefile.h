@@ -32,7 +32,8 @@ public:
     static Header defaultsForFileName(QStringView fileName);
 
     /// Writes the header and the lines with at least one filled slot to `path`, replacing the file
-    /// atomically, in code page 932 with CR LF after every line; a double quote trigger is stored as
+    /// atomically, in code page 932 with CR LF after every line (in UTF-8 with its byte-order mark when a
+    /// field would not come back unchanged from code page 932); a double quote trigger is stored as
     /// "0022". A field that cannot be stored (a double quote or line break in the header, a trigger mode or
     /// slot with a comma or space) refuses the write with a message, leaving the file as it was.
     bool write(const QString& path, QString* error = nullptr) const;

@@ -193,7 +193,8 @@ std::optional<QStringList> SymbolDatabase::toLines(QString* error) const
 bool SymbolDatabase::write(const QString& path, QString* error) const
 {
     const std::optional<QStringList> lines = toLines(error);
-    return lines && writeTextFile(path, *lines, TextEncoding::Cp932, error);
+    // Code page 932 unless a name or note would not come back from it as it is.
+    return lines && writeTextFileKeepingText(path, *lines, error);
 }
 
 } // namespace pelinor::core

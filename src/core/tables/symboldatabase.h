@@ -36,12 +36,13 @@ public:
     static Header defaultsForFileName(QStringView fileName);
 
     /// Writes the database to `path`, replacing the file atomically: the header, the groups in list order
-    /// and the entries whose code is a hex code, in code page 932 with CR LF after every line.
+    /// and the entries whose code is a hex code, in code page 932 with CR LF after every line; in UTF-8 with
+    /// its byte-order mark when a name or note would not come back unchanged from code page 932.
     ///
     /// A double quote, line break or U+0000 in an English name is stored as its "#$" escape, as is any
     /// character that code page 932 cannot hold, so the name reads back unchanged. The same characters in
     /// any other field cannot be stored: the write is refused with a message naming the line, and the file
-    /// is left as it was. Characters of Japanese names and notes that the code page lacks become "?".
+    /// is left as it was.
     bool write(const QString& path, QString* error = nullptr) const;
 
     /// The lines that write() would store; none, with `error` set, when a field cannot be stored.

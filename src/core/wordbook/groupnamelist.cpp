@@ -21,7 +21,8 @@ TextFileContent readGroupNameList(const QString& systemFolder)
 
 bool writeGroupNameList(const QString& systemFolder, const QStringList& names, QString* error)
 {
-    return writeTextFile(groupNameListPath(systemFolder), names, TextEncoding::Cp932, error);
+    // A name that code page 932 would change must come back as typed: LastGroup and the word books hold it.
+    return writeTextFileKeepingText(groupNameListPath(systemFolder), names, error);
 }
 
 GroupChoices fillGroupChoices(const QString& systemFolder, const QString& preferred)

@@ -11,7 +11,7 @@ namespace pelinor::core {
 
 // The group name list "GroupName.txt" in the system folder: one group name per line, in list order,
 // read with byte-order-mark detection (else code page 932) and written in code page 932 without mark,
-// CR LF after every line.
+// CR LF after every line; in UTF-8 with its mark when a name would not come back unchanged from code page 932.
 
 /// File name of the group name list.
 inline constexpr QStringView kGroupNameListFileName = u"GroupName.txt";
@@ -31,8 +31,7 @@ QString groupNameListPath(const QString& systemFolder);
 /// when it could not be read.
 TextFileContent readGroupNameList(const QString& systemFolder);
 
-/// Writes the group name list, replacing the file atomically. A character that code page 932 lacks is
-/// written as "?".
+/// Writes the group name list, replacing the file atomically (see writeTextFileKeepingText()).
 bool writeGroupNameList(const QString& systemFolder, const QStringList& names, QString* error = nullptr);
 
 /// The group choices of a drop-down list and the one to select.

@@ -1,22 +1,10 @@
 #include "ui/wordbook/folderlistfile.h"
 
-#include "core/common/textcodec.h"
 #include "core/common/textfile.h"
 
 #include <QDir>
 
 namespace pelinor::ui {
-
-namespace {
-
-bool writeFolderList(const QString& path, const QStringList& lines, QString* error)
-{
-    const QString whole = core::joinLines(lines);
-    const bool fitsCp932 = core::decodeCp932(core::encodeCp932(whole)) == whole;
-    return core::writeTextFile(path, lines, fitsCp932 ? core::TextEncoding::Cp932 : core::TextEncoding::Utf8, error);
-}
-
-} // namespace
 
 QString folderListPath(const QString& systemFolder)
 {
@@ -30,7 +18,7 @@ FolderList readOrCreateFolderList(const QString& systemFolder, const QString& fi
     core::TextFileContent content = core::readTextFile(path);
     if (!content.exists) {
         list.folders = QStringList{first, second};
-        writeFolderList(path, list.folders, &list.error);
+        core::writeTextFileKeepingText(path, list.folders, &list.error);
         return list;
     }
     if (!content.readable) {
@@ -56,7 +44,7 @@ bool addFolderToList(const QString& systemFolder, const QString& folder, QString
     lines.prepend(folder);
     if (lines.size() > kMaxListedFolders)
         lines.resize(kMaxListedFolders);
-    return writeFolderList(path, lines, error);
+    return core::writeTextFileKeepingText(path, lines, error);
 }
 
 } // namespace pelinor::ui

@@ -493,4 +493,32 @@ TEST(SettingsFile, FailedSaveReportsAndDestroysNothing)
     EXPECT_EQ(world.readBytes(u"Dir/inside.txt"_qs), QByteArray("kept"));
 }
 
+// No encoding of the settings file holds half a surrogate pair: it is dropped, and the rest of the text
+// comes back as it was, never with "?" in its place.
+TEST(SettingsFile, HalfSurrogateIsDroppedNotTurnedIntoQuestionMark)
+{
+    const struct {
+        const char* name;
+        QString text;
+        QString readBack;
+        bool utf8;
+    } cases[] = {
+        {"code page 932", u"単語"_qs + QChar(0xD800) + u"帳"_qs, u"単語帳"_qs, false},
+        {"UTF-8", u"Ελλ"_qs + QChar(0xDC00) + u"ɔ😀"_qs + QChar(0xD83D), u"Ελλɔ😀"_qs, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempWorld world;
+        Settings s;
+        s.setText(SettingKey::LastGroup, c.text);
+        ASSERT_TRUE(s.save(world.path(kFileName)));
+        const QByteArray bytes = world.readBytes(kFileName);
+        EXPECT_FALSE(bytes.contains('?'));
+        EXPECT_EQ(bytes.startsWith("\xEF\xBB\xBF"), c.utf8);
+        Settings loaded;
+        ASSERT_TRUE(loaded.load(world.path(kFileName)));
+        EXPECT_EQ(loaded.text(SettingKey::LastGroup), c.readBack);
+    }
+}
+
 } // namespace

@@ -79,3 +79,64 @@ TEST(TextFile, FailedWriteKeepsOldContentAndSaysWhy)
     EXPECT_EQ(world.readBytes(u"keep.txt"_qs), QByteArray("new\r\n"));
     EXPECT_EQ(QDir(world.path()).entryList(QDir::Files).size(), 2); // no temporary file left behind
 }
+
+// The usual Windows conversion writes these as the code page's look-alikes; reading gives the look-alike.
+TEST(TextCodec, CodePage932TakesTheWindowsBestFits)
+{
+    const struct {
+        QString character;
+        QByteArray bytes;
+        QString readBack;
+    } cases[] = {
+        {u"〜"_qs, QByteArray("\x81\x60"), u"～"_qs},
+        {u"‖"_qs, QByteArray("\x81\x61"), u"∥"_qs},
+        {u"−"_qs, QByteArray("\x81\x7C"), u"－"_qs},
+        {u"¢"_qs, QByteArray("\x81\x91"), u"￠"_qs},
+        {u"£"_qs, QByteArray("\x81\x92"), u"￡"_qs},
+        {u"¬"_qs, QByteArray("\x81\xCA"), u"￢"_qs},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.character.toStdString());
+        EXPECT_EQ(encodeCp932(c.character), c.bytes);
+        EXPECT_EQ(encodeCp932(u"a"_qs + c.character + u"ɔ"_qs), "a" + c.bytes + "?"); // the slow path too
+        EXPECT_EQ(decodeCp932(c.bytes), c.readBack);
+        EXPECT_EQ(encodeCp932(c.readBack), c.bytes);
+        // The character does not come back as it was; its look-alike does.
+        EXPECT_FALSE(fitsCp932(c.character));
+        EXPECT_TRUE(fitsCp932(c.readBack));
+    }
+}
+
+// No encoding but UTF-16 holds half a surrogate pair: it is left out, never written as "?".
+TEST(TextCodec, HalfSurrogatesAreLeftOutExceptInUtf16)
+{
+    const QString text = u"a"_qs + QChar(0xD800) + u"b"_qs + QChar(0xDC00) + u"c😀"_qs + QChar(0xD83D);
+    EXPECT_EQ(withoutLoneSurrogates(text), u"abc😀"_qs);
+    EXPECT_EQ(encodeCp932(text), QByteArray("abc?"));
+    EXPECT_EQ(encodeText(text, TextEncoding::Utf8), QByteArray("\xEF\xBB\xBF") + u"abc😀"_qs.toUtf8());
+    EXPECT_EQ(decodeText(encodeText(text, TextEncoding::Utf16Le)), text);
+    EXPECT_EQ(decodeText(encodeText(text, TextEncoding::Utf16Be)), text);
+}
+
+TEST(TextFile, KeepingTextChoosesCodePage932OnlyWhenNothingChanges)
+{
+    const struct {
+        const char* name;
+        QString line;
+        bool utf8;
+    } cases[] = {
+        {"Japanese", u"ｷﾞﾘｼｱ語 ～"_qs, false},
+        {"wave dash", u"10〜20"_qs, true},
+        {"beyond the code page", u"ɔ"_qs, true},
+        {"half surrogate only", u"a"_qs + QChar(0xDC00) + u"あ"_qs, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempWorld world;
+        ASSERT_TRUE(writeTextFileKeepingText(world.path(u"a.txt"_qs), {c.line}));
+        const QByteArray bytes = world.readBytes(u"a.txt"_qs);
+        EXPECT_EQ(bytes.startsWith("\xEF\xBB\xBF"), c.utf8);
+        EXPECT_FALSE(bytes.contains('?'));
+        EXPECT_EQ(readTextFile(world.path(u"a.txt"_qs)).lines, QStringList{withoutLoneSurrogates(c.line)});
+    }
+}

@@ -18,7 +18,7 @@ namespace {
 QString notRegularMessage(const QString& path)
 {
     return QCoreApplication::translate("pelinor::core::RegularFile",
-        "ファイル「%1」は通常のファイルではない（デバイスかパイプなどの）ため、読み込みませんでした。")
+        "ファイル「%1」はデバイスやパイプなどの通常のファイルではないため、読み込みませんでした。")
         .arg(QDir::toNativeSeparators(path));
 }
 

@@ -25,6 +25,7 @@
 
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace pelinor;
 using core::SettingKey;
@@ -186,10 +187,12 @@ class StoredFilesTest : public QObject {
     std::unique_ptr<test::TestWorld> m_world;
     std::unique_ptr<ui::TMainFrm> m_window;
 
-    void open()
+    void open(const std::function<QByteArray(const test::TestWorld&)>& settings = {})
     {
         m_window.reset();
         m_world = std::make_unique<test::TestWorld>();
+        if (settings)
+            m_world->writeBytes(m_world->settingsFile(), settings(*m_world));
         m_world->apply();
         core::Folders folders(core::FolderRoots::fromEnvironment(QString()));
         folders.setUpFolders();
@@ -323,6 +326,36 @@ private Q_SLOTS:
         QVERIFY(dialogStayed);
         QCOMPARE(m_world->readBytes(path), before);
         QCOMPARE(books->wordListModel()->rowCount(), rows);
+    }
+
+    // /dev/zero gives bytes without end and opening a pipe waits for a writer: start-up must go on all
+    // the same and report both tables.
+    void startUpWithTablesNamingADeviceAndAPipe()
+    {
+        QStringList messages;
+        QTimer catcher;
+        connect(&catcher, &QTimer::timeout, this, [&messages] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(widget);
+                if (box && box->isVisible()) {
+                    messages.append(box->text());
+                    box->button(QMessageBox::Yes)->click();
+                }
+            }
+        });
+        catcher.start(20);
+        QString pipe;
+        open([&pipe](const test::TestWorld& world) {
+            pipe = world.path(u"pipe.csv"_qs);
+            ::mkfifo(QFile::encodeName(pipe).constData(), 0600);
+            const QByteArray zero = "\"/dev/zero\"";
+            return "RussianCandFile," + zero + "\r\nGaCandFile," + zero + "\r\nPhCandFile,\"" + QFile::encodeName(pipe)
+                + "\"\r\n";
+        });
+        QTRY_VERIFY(!messages.isEmpty());
+        const QString all = messages.join(u'\n');
+        QVERIFY2(all.contains(u"/dev/zero"_qs), qPrintable(all));
+        QVERIFY2(all.contains(QDir::toNativeSeparators(pipe)), qPrintable(all));
     }
 
     void closingWithTheDiskFullKeepsTheSettingsFile()

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <fcntl.h>
@@ -26,6 +28,28 @@ QString unreadableMessage(const QString& path, const QString& reason)
 {
     return QCoreApplication::translate("pelinor::core::RegularFile", "ファイル「%1」を読めませんでした。\n%2")
         .arg(QDir::toNativeSeparators(path), reason);
+}
+
+// Reads to the end, or to one byte past `maxBytes` when that is positive. The buffer grows with what comes
+// instead of being sized for the limit, which is far above what a table or the settings hold.
+QByteArray readUpTo(QFile& file, qint64 maxBytes)
+{
+    if (maxBytes <= 0)
+        return file.readAll();
+    const qint64 cap = maxBytes + 1;
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(std::clamp<qint64>(file.size() + 1, 1, cap)));
+    while (bytes.size() < cap) {
+        const qsizetype before = bytes.size();
+        const qint64 want
+            = std::min<qint64>(cap - before, std::max<qint64>({bytes.capacity() - before, before, 64 * 1024}));
+        bytes.resize(before + static_cast<qsizetype>(want));
+        const qint64 got = file.read(bytes.data() + before, want);
+        bytes.resize(before + static_cast<qsizetype>(std::max<qint64>(got, 0)));
+        if (got < want) // the end of a regular file, or an error the caller sees in file.error()
+            break;
+    }
+    return bytes;
 }
 
 } // namespace
@@ -73,7 +97,7 @@ FileBytes readFileBytes(const QString& path, qint64 maxBytes)
     QFile file;
     if (!openRegularFile(file, path, &result.error))
         return result;
-    result.bytes = maxBytes > 0 ? file.read(maxBytes + 1) : file.readAll();
+    result.bytes = readUpTo(file, maxBytes);
     if (file.error() != QFileDevice::NoError) {
         result.error = unreadableMessage(path, file.errorString());
         result.bytes.clear();

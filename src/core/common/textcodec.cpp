@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace pelinor::core {
 
 namespace {
@@ -142,8 +144,10 @@ QString decodeText(const QByteArray& bytes, TextEncoding* detected)
 
 QByteArray encodeCp932(QStringView original)
 {
-    const QString prepared = prepareForCp932(original);
-    const QStringView text(prepared);
+    const bool plain = std::none_of(original.begin(), original.end(),
+        [](QChar c) { return c.isSurrogate() || windowsBestFit(c.unicode()) != c.unicode(); });
+    const QString prepared = plain ? QString() : prepareForCp932(original);
+    const QStringView text = plain ? original : QStringView(prepared);
     QStringEncoder encoder(kCp932Name);
     QByteArray bytes = encoder.encode(text);
     if (!encoder.hasError())

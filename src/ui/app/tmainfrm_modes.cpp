@@ -200,8 +200,9 @@ QString TMainFrm::translateScriptKey(const QKeyEvent& event, int target)
     const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
     const QString typed = event.text();
     if (typed.isEmpty() || typed.at(0).unicode() < 0x20) {
-        // Enter, Tab, the cursor keys: a waiting accent is typed before the key takes effect.
-        const QString accent = m_layoutEngine.flushDeadKey();
+        // Enter, Tab, the cursor keys: a waiting accent is typed before the key takes effect. Shift and the
+        // other modifiers leave it waiting for the key they modify.
+        const QString accent = m_layoutEngine.pressKeyWithoutText(event.key());
         if (!accent.isEmpty())
             m_triggerInput->insertText(core::TableSide::Foreign, target, accent);
         return QString();

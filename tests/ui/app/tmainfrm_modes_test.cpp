@@ -8,10 +8,10 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 
 using namespace pelinor;
@@ -145,6 +145,40 @@ private Q_SLOTS:
         m_window->foreignArea()->setFocus();
         QTest::keyClicks(m_window->foreignArea(), QStringLiteral("kal;hmera"));
         QCOMPARE(m_window->foreignArea()->toPlainText(), QStringLiteral("καλήμερα"));
+    }
+
+    void greekDeadKeysWaitThroughShiftForCapitals()
+    {
+        open("InputMode,5\r\n");
+        QPlainTextEdit* area = m_window->foreignArea();
+        area->setFocus();
+        // A capital is typed with Shift, which QTest presses on its own before the letter, as a keyboard does.
+        // ";" is the tonos key, "+" (Shift with ";") the dialytika key.
+        for (const char letter : {'A', 'E', 'H', 'I', 'O', 'Y', 'V'}) {
+            QTest::keyClick(area, ';');
+            QTest::keyClick(area, letter, Qt::ShiftModifier);
+        }
+        for (const char letter : {'I', 'Y'}) {
+            QTest::keyClick(area, '+', Qt::ShiftModifier);
+            QTest::keyClick(area, letter, Qt::ShiftModifier);
+        }
+        QCOMPARE(area->toPlainText(), QStringLiteral("ΆΈΉΊΌΎΏΪΫ"));
+
+        // Other modifiers pressed and released between the dead key and the vowel leave it waiting too.
+        area->clear();
+        QTest::keyClick(area, ';');
+        for (const Qt::Key modifier : {Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Meta, Qt::Key_CapsLock}) {
+            QKeyEvent press(QEvent::KeyPress, modifier, Qt::NoModifier);
+            QApplication::sendEvent(area, &press);
+            QKeyEvent release(QEvent::KeyRelease, modifier, Qt::NoModifier);
+            QApplication::sendEvent(area, &release);
+        }
+        QTest::keyClick(area, 'o');
+        QCOMPARE(area->toPlainText(), QStringLiteral("ό"));
+        // A key that acts without typing still types the waiting accent first.
+        QTest::keyClick(area, ';');
+        QTest::keyClick(area, Qt::Key_Left);
+        QCOMPARE(area->toPlainText(), QStringLiteral("ό΄"));
     }
 
     void firstItemRunsTheSwitchAgainInModeOne()

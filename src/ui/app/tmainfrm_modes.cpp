@@ -249,6 +249,9 @@ void TMainFrm::chooseRussianLayout(bool typewriter)
     if ((mode != 1 && mode != 2) || m_settings.flag(SettingKey::RusTWFlg) == typewriter)
         return;
     m_settings.setFlag(SettingKey::RusTWFlg, typewriter);
+    // Typing follows the arrangement that the on-screen keyboard shows.
+    if (const auto layout = core::ScriptLayouts::typingLayout(mode, typewriter))
+        m_layoutEngine.setLayout(*layout);
     buildScreenKeyboard();
     captionKeyboardPage(true);
     if (mode == 2)

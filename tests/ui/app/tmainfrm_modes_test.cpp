@@ -6,6 +6,7 @@
 #include "ui/input/screenkeyboard.h"
 #include "ui/wordbook/wordbookcontroller.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -179,6 +180,23 @@ private Q_SLOTS:
         QTest::keyClick(area, ';');
         QTest::keyClick(area, Qt::Key_Left);
         QCOMPARE(area->toPlainText(), QStringLiteral("ό΄"));
+    }
+
+    void choosingTheOtherRussianLayoutChangesWhatKeysType()
+    {
+        open("InputMode,2\r\nRusTWFlg,0\r\n");
+        QPlainTextEdit* area = m_window->foreignArea();
+        area->setFocus();
+        // The keys "/" and "1" type "." and "1" in the standard layout, "ё" and "№" in the typewriter one.
+        QTest::keyClicks(area, QStringLiteral("/1"));
+        QCOMPARE(area->toPlainText(), QStringLiteral(".1"));
+        m_window->menus().russianTypewriter->trigger();
+        QVERIFY(m_window->settings().flag(SettingKey::RusTWFlg));
+        QTest::keyClicks(area, QStringLiteral("/1"));
+        QCOMPARE(area->toPlainText(), QStringLiteral(".1ё№"));
+        m_window->menus().russianStandard->trigger();
+        QTest::keyClicks(area, QStringLiteral("/1"));
+        QCOMPARE(area->toPlainText(), QStringLiteral(".1ё№.1"));
     }
 
     void firstItemRunsTheSwitchAgainInModeOne()

@@ -97,12 +97,46 @@ INSTANTIATE_TEST_SUITE_P(
                    u"`1234567890-=;ςΕΡΤΥΘΙΟΠ[]ΑΣΔΦΓΗΞΚΛ•'\\ΖΧΨΩΒΝΜ,./",
                    u"~!@#$%^&*()_+:•ερτυθιοπ{}ασδφγηξκλ•\"|ζχψωβνμ<>?"},
         LayoutRows{ScriptLayout::Ukrainian,
-                   u"'1234567890-=йцукенгшщзхїфівапролджє\\ячсмитьбю.",
-                   u"₴!\"№;%:?*()_+ЙЦУКЕНГШЩЗХЇФІВАПРОЛДЖЄ/ЯЧСМИТЬБЮ,",
-                   u"'1234567890-=ЙЦУКЕНГШЩЗХЇФІВАПРОЛДЖЄ\\ЯЧСМИТЬБЮ.",
-                   u"₴!\"№;%:?*()_+йцукенгшщзхїфівапролджє/ячсмитьбю,"}),
+                   u"'1234567890-=йцукенгшщзхїфівапролджєґячсмитьбю.",
+                   u"₴!\"№;%:?*()_+ЙЦУКЕНГШЩЗХЇФІВАПРОЛДЖЄҐЯЧСМИТЬБЮ,",
+                   u"'1234567890-=ЙЦУКЕНГШЩЗХЇФІВАПРОЛДЖЄҐЯЧСМИТЬБЮ.",
+                   u"₴!\"№;%:?*()_+йцукенгшщзхїфівапролджєґячсмитьбю,"}),
     layoutRowsName);
 // clang-format on
+
+// Every letter of a layout's alphabet, small and capital, is typed by one of its keys.
+TEST(KeyboardLayoutEngine, EveryLetterOfTheAlphabetHasAKey)
+{
+    struct Alphabet {
+        ScriptLayout layout;
+        const char16_t* letters;
+    };
+    const Alphabet alphabets[] = {
+        {ScriptLayout::RussianStandard, u"абвгдеёжзийклмнопрстуфхцчшщъыьэюя"},
+        {ScriptLayout::RussianTypewriter, u"абвгдеёжзийклмнопрстуфхцчшщъыьэюя"},
+        {ScriptLayout::Greek, u"αβγδεζηθικλμνξοπρσςτυφχψω"},
+        {ScriptLayout::Ukrainian, u"абвгґдеєжзиіїйклмнопрстуфхцчшщьюя"},
+    };
+    for (const Alphabet& alphabet : alphabets) {
+        QString typed;
+        for (int position = 0; position < ScriptLayouts::keyCount; ++position) {
+            for (const bool shift : {false, true}) {
+                KeyboardLayoutEngine engine(alphabet.layout);
+                typed += engine.pressKey(position, shift, false);
+            }
+        }
+        const QString letters = QString::fromUtf16(alphabet.letters);
+        for (const QChar letter : letters) {
+            EXPECT_TRUE(typed.contains(letter))
+                << static_cast<int>(alphabet.layout) << " " << QString(letter).toStdString();
+            // Final sigma has no capital of its own.
+            if (letter != u'ς') {
+                EXPECT_TRUE(typed.contains(letter.toUpper()))
+                    << static_cast<int>(alphabet.layout) << " " << QString(letter.toUpper()).toStdString();
+            }
+        }
+    }
+}
 
 TEST(KeyboardLayoutEngine, PositionsOutsideTheKeyboardTypeNothing)
 {

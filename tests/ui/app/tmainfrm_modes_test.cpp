@@ -199,6 +199,23 @@ private Q_SLOTS:
         QCOMPARE(area->toPlainText(), QStringLiteral(".1ё№.1"));
     }
 
+    void ukrainianLayoutTypesGheWithUpturnAndTheApostrophe()
+    {
+        open("InputMode,7\r\n");
+        QPlainTextEdit* area = m_window->foreignArea();
+        area->setFocus();
+        // ґ and Ґ are on the key right of ":" ("]" and "}").
+        QTest::keyClick(area, ']');
+        QTest::keyClick(area, '}', Qt::ShiftModifier);
+        QCOMPARE(m_window->screenKeyboard()->keyCaption(36), QStringLiteral("ґ"));
+        // The 半角/全角 key, left of "1", types no text of its own; in the layout it gives the apostrophe, which
+        // the Ukrainian table turns into "’".
+        const quint32 zenkakuHankakuKeyCode = 49;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Zenkaku_Hankaku, Qt::NoModifier, zenkakuHankakuKeyCode, 0xFF2A, 0);
+        QApplication::sendEvent(area, &press);
+        QCOMPARE(area->toPlainText(), QStringLiteral("ґҐ’"));
+    }
+
     void firstItemRunsTheSwitchAgainInModeOne()
     {
         open();

@@ -48,6 +48,40 @@ QString KeyboardLayoutEngine::pressOtherKey(QStringView text)
     return complete(text);
 }
 
+QString KeyboardLayoutEngine::pressKeyWithoutText(int qtKey)
+{
+    if (isModifierKey(qtKey))
+        return {};
+    return flushDeadKey();
+}
+
+bool KeyboardLayoutEngine::isModifierKey(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    // The 英数 key is Caps Lock on a Japanese keyboard.
+    case Qt::Key_Eisu_toggle:
+    case Qt::Key_Eisu_Shift:
+    case Qt::Key_Kana_Lock:
+    case Qt::Key_Kana_Shift:
+        return true;
+    default:
+        return false;
+    }
+}
+
 QString KeyboardLayoutEngine::flushDeadKey()
 {
     if (!m_pending)

@@ -52,6 +52,16 @@ public:
     /// The accent of the dead key that is waiting, if any.
     std::optional<GreekAccent> pendingDeadKey() const { return m_pending; }
 
+    /// A key that types no text, named by its Qt key code. A modifier (isModifierKey) leaves a waiting dead
+    /// key waiting, since the key it modifies comes next: Shift+A after the tonos key must give "Ά". Any
+    /// other key, such as Enter or a cursor key, ends the dead key and returns its spacing accent (empty
+    /// when none waits), so that the accent is not lost.
+    QString pressKeyWithoutText(int qtKey);
+
+    /// True for the keys that only change what other keys type or do: Shift, Ctrl, Alt, AltGr, Meta, Super,
+    /// Hyper, the mode switch and the lock keys.
+    static bool isModifierKey(int qtKey);
+
     /// Ends a waiting dead key and returns its spacing accent (empty when none waits), for a key that types
     /// nothing, such as Enter or a cursor key, when the accent should not be lost.
     QString flushDeadKey();

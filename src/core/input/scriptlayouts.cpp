@@ -12,7 +12,8 @@ using CaptionRow = std::array<const char16_t*, ScriptLayouts::keyCount>;
 using LegendRow = std::array<const char16_t*, ScriptLayouts::legendCount>;
 
 // clang-format off
-// Two rows per layout, lower then upper, in the order of ScriptLayout.
+// Two rows per layout, lower then upper, in the order of ScriptLayout. The Ukrainian layouts have ґ and Ґ
+// where the Ukrainian keyboard has them, on the key right of "]" (the backslash key of a US keyboard).
 constexpr CaptionRow keyCaptions[] = {
     // Russian standard, lower
     {{
@@ -61,14 +62,14 @@ constexpr CaptionRow keyCaptions[] = {
         u"'", u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"0", u"-",
         u"=", u"й", u"ц", u"у", u"к", u"е", u"н", u"г", u"ш", u"щ", u"з", u"х",
         u"ї", u"ф", u"і", u"в", u"а", u"п", u"р", u"о", u"л", u"д", u"ж", u"є",
-        u"\\", u"я", u"ч", u"с", u"м", u"и", u"т", u"ь", u"б", u"ю", u".",
+        u"ґ", u"я", u"ч", u"с", u"м", u"и", u"т", u"ь", u"б", u"ю", u".",
     }},
     // Ukrainian, upper
     {{
         u"₴", u"!", u"\"", u"№", u";", u"%", u":", u"?", u"*", u"(", u")", u"_",
         u"+", u"Й", u"Ц", u"У", u"К", u"Е", u"Н", u"Г", u"Ш", u"Щ", u"З", u"Х",
         u"Ї", u"Ф", u"І", u"В", u"А", u"П", u"Р", u"О", u"Л", u"Д", u"Ж", u"Є",
-        u"/", u"Я", u"Ч", u"С", u"М", u"И", u"Т", u"Ь", u"Б", u"Ю", u",",
+        u"Ґ", u"Я", u"Ч", u"С", u"М", u"И", u"Т", u"Ь", u"Б", u"Ю", u",",
     }},
 };
 static_assert(std::size(keyCaptions) == 8);

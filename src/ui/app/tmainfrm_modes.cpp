@@ -199,9 +199,19 @@ QString TMainFrm::translateScriptKey(const QKeyEvent& event, int target)
 {
     const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
     const QString typed = event.text();
+    const auto position = core::KeyPositions::positionOfX11KeyCode(event.nativeScanCode());
+    const bool shortcut = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (typed.isEmpty() && position && !shortcut) {
+        // A key of the layout that types no text in the user's own layout, such as the 半角/全角 key of a
+        // Japanese keyboard: in the script's layout it types its character (the Ukrainian apostrophe, the
+        // Russian ё).
+        const QString produced = m_layoutEngine.pressKey(*position, shift, m_capsLock);
+        return produced.isNull() ? QStringLiteral("") : produced;
+    }
     if (typed.isEmpty() || typed.at(0).unicode() < 0x20) {
-        // Enter, Tab, the cursor keys: a waiting accent is typed before the key takes effect.
-        const QString accent = m_layoutEngine.flushDeadKey();
+        // Enter, Tab, the cursor keys: a waiting accent is typed before the key takes effect. Shift and the
+        // other modifiers leave it waiting for the key they modify.
+        const QString accent = m_layoutEngine.pressKeyWithoutText(event.key());
         if (!accent.isEmpty())
             m_triggerInput->insertText(core::TableSide::Foreign, target, accent);
         return QString();
@@ -209,7 +219,6 @@ QString TMainFrm::translateScriptKey(const QKeyEvent& event, int target)
     // Caps Lock shows in letters whose case differs from what Shift alone gives.
     const QChar first = typed.at(0);
     const bool capsLock = first.isLetter() && (first.isUpper() != shift);
-    const auto position = core::KeyPositions::positionOfX11KeyCode(event.nativeScanCode());
     const QString produced = position ? m_layoutEngine.pressKey(*position, shift, capsLock)
                                       : m_layoutEngine.pressHostText(typed, capsLock);
     // A dead key produces nothing yet, and nothing must not let the typed key through.
@@ -248,6 +257,9 @@ void TMainFrm::chooseRussianLayout(bool typewriter)
     if ((mode != 1 && mode != 2) || m_settings.flag(SettingKey::RusTWFlg) == typewriter)
         return;
     m_settings.setFlag(SettingKey::RusTWFlg, typewriter);
+    // Typing follows the arrangement that the on-screen keyboard shows.
+    if (const auto layout = core::ScriptLayouts::typingLayout(mode, typewriter))
+        m_layoutEngine.setLayout(*layout);
     buildScreenKeyboard();
     captionKeyboardPage(true);
     if (mode == 2)

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QWindow>
+
+#include <memory>
 
 namespace pelinor::ui {
 
@@ -69,7 +72,6 @@ CandidateWindow::CandidateWindow(core::TableSide side, const core::CandidateBuff
     , m_settings(settings)
     , m_insert(std::move(insert))
 {
-    setModal(true);
     setFixedSize(kWidth, kHeight);
     const bool foreign = side == core::TableSide::Foreign;
     m_background = toQColor(settings.colour(foreign ? core::SettingKey::BandBg : core::SettingKey::CandBg));
@@ -240,11 +242,86 @@ void CandidateWindow::placeAboveCaret(QWidget* target)
     move(core::candidateWindowPosition(caret, size(), screenRect));
 }
 
+int CandidateWindow::runUntilClosed()
+{
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    m_running = true;
+    qApp->installEventFilter(this);
+    show();
+    activateWindow();
+    if (!m_finished)
+        loop.exec(QEventLoop::DialogExec);
+    qApp->removeEventFilter(this);
+    m_running = false;
+    return result();
+}
+
+bool CandidateWindow::filterOtherWindows(QWidget* receiver, QEvent* event)
+{
+    if (m_finished)
+        return false;
+    const Qt::WindowType type = receiver->window()->windowType();
+    if (type == Qt::Popup || type == Qt::ToolTip)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        // Typed before this window had the focus: it is meant for this window.
+        handleKey(static_cast<QKeyEvent*>(event));
+        return true;
+    case QEvent::ShortcutOverride:
+        event->accept();
+        return true;
+    case QEvent::KeyRelease:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        return true;
+    case QEvent::Close:
+        // The window manager's close button of another window waits until this window has closed.
+        if (!event->spontaneous())
+            return false;
+        event->ignore();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CandidateWindow::passOnLateKey(QEvent* event)
+{
+    // A key typed after the one that closed the window, sent here before the focus went back: it belongs to
+    // the field that has the focus now, as it would have if typed slowly.
+    QWidget* owner = parentWidget();
+    QWidget* receiver = owner ? owner->window()->focusWidget() : nullptr;
+    if (!receiver)
+        return;
+    const std::unique_ptr<QEvent> copy(event->clone());
+    QCoreApplication::sendEvent(receiver, copy.get());
+}
+
 bool CandidateWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_focusBox && event->type() == QEvent::KeyPress)
+    if (m_running && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() != this)
+        return filterOtherWindows(static_cast<QWidget*>(watched), event);
+    if (watched == m_focusBox && event->type() == QEvent::KeyPress) {
+        if (m_finished) {
+            passOnLateKey(event);
+            return true;
+        }
         return handleKey(static_cast<QKeyEvent*>(event));
-    if (watched == m_focusBox && event->type() == QEvent::ShortcutOverride) {
+    }
+    if (watched == m_focusBox && event->type() == QEvent::ShortcutOverride && !m_finished) {
         // Keep every key for the window, even one that a shortcut elsewhere would take.
         event->accept();
         return true;

@@ -26,13 +26,19 @@ class CandidateCell;
 /// The candidate window of one side: a small borderless window above the caret of the insertion target
 /// that shows the ten slots of the side's candidate buffer as a strip of cells, with the name and code of
 /// the selected candidate below. The user picks a slot with a digit, the arrow keys and Enter, or a click;
-/// the window hands the slot's text to its insert function at most once and closes. It is modal and is
-/// made anew for every offer (TBandFrm and TCandFrm are its two kinds).
+/// the window hands the slot's text to its insert function at most once and closes. It holds the program
+/// until it closes and is made anew for every offer (TBandFrm and TCandFrm are its two kinds).
 ///
 /// Keys: Backspace or Esc close; Enter inserts the selected slot; Space or Right select the next slot and
 /// Left the previous one, wrapping; a digit selects its slot (0 is slot 10), inserts it unless it is
 /// blank, and closes. A click on a cell selects it and inserts it 100 ms later. Pressing on the window's
 /// own surface drags it.
+///
+/// Keys typed right after the trigger key reach the window that had the focus until the window manager
+/// has activated this one. So that they are not lost, the window is not modal for the window system
+/// (which would drop them) but keeps the program to itself while it is open: it takes every key typed in
+/// the program's other windows, in the order typed, and keeps the mouse from them. Keys that still reach
+/// it after it has closed go on to the field that has the focus.
 class CandidateWindow : public QDialog {
     Q_OBJECT
 
@@ -59,6 +65,12 @@ public:
     void setRestoreStartupLayout(LayoutHook hook) { m_restoreStartupLayout = std::move(hook); }
     /// Called when the foreign window closes in a layout mode (activates the script's layout again).
     void setSelectScriptLayout(LayoutHook hook) { m_selectScriptLayout = std::move(hook); }
+
+    /// Shows the window and returns once it has closed, with its result (QDialog::Accepted when a candidate
+    /// was inserted). Use it in place of exec().
+    int runUntilClosed();
+    /// True from runUntilClosed() until the window closes.
+    bool isRunning() const { return m_running && !m_finished; }
 
     /// Moves the window above the caret of `target`; near the mouse pointer when there is no target.
     void placeAboveCaret(QWidget* target);
@@ -87,6 +99,8 @@ private:
     void refresh();
     void selectSlot(int slot);
     bool handleKey(QKeyEvent* event);
+    bool filterOtherWindows(QWidget* receiver, QEvent* event);
+    void passOnLateKey(QEvent* event);
     void cellClicked(int slot);
     void clickTimerFired();
     void insertAndClose(const QString& text);
@@ -105,6 +119,7 @@ private:
     int m_fittedSize = 8;
     int m_selected = 1;
     bool m_finished = false;
+    bool m_running = false;
     bool m_shownOnce = false;
 
     QWidget* m_strip = nullptr;

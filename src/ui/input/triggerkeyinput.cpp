@@ -108,7 +108,7 @@ void TriggerKeyInput::setKeyTranslator(QWidget* field, KeyTranslator translator)
 
 bool TriggerKeyInput::HandleTriggerKey(core::TableSide side, char16_t key, int target)
 {
-    // A candidate window is modal, so no key can arrive while one is open; a call from code is refused.
+    // While a candidate window is open it takes every key itself; a call from code is refused.
     if (m_windowOpen || !m_lookup.takeTriggerKey(side, key, target))
         return false;
     OfferCandidates(side);
@@ -140,9 +140,12 @@ void TriggerKeyInput::OfferCandidates(core::TableSide side)
     window->placeAboveCaret(target);
 
     m_windowOpen = true;
+    // Keys typed quickly after the one that closes the window can arrive before runUntilClosed() returns;
+    // they are typed as usual then, and a trigger among them opens a window of its own.
+    connect(window, &QDialog::finished, this, [this] { m_windowOpen = false; });
     Q_EMIT candidateWindowOpening(window);
     if (window)
-        window->exec();
+        window->runUntilClosed();
     m_windowOpen = false;
     delete window;
 }

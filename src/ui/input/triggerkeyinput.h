@@ -84,7 +84,7 @@ public:
     bool HandleTriggerKey(core::TableSide side, char16_t key, int target);
 
     /// Offers the side's candidate buffer: the one non-blank candidate is inserted at once when the side's
-    /// direct-input flag is on; otherwise the side's candidate window opens modally above the caret of the
+    /// direct-input flag is on; otherwise the side's candidate window opens above the caret of the
     /// target and is released when it closes.
     void OfferCandidates(core::TableSide side);
 
@@ -109,7 +109,7 @@ public:
     static void insertIntoField(QWidget* field, const QString& text);
 
 Q_SIGNALS:
-    /// A candidate window is about to be shown modally.
+    /// A candidate window is about to be shown; it holds the program until it closes.
     void candidateWindowOpening(pelinor::ui::CandidateWindow* window);
 
 protected:

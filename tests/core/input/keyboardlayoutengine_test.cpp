@@ -97,12 +97,46 @@ INSTANTIATE_TEST_SUITE_P(
                    u"`1234567890-=;ςΕΡΤΥΘΙΟΠ[]ΑΣΔΦΓΗΞΚΛ•'\\ΖΧΨΩΒΝΜ,./",
                    u"~!@#$%^&*()_+:•ερτυθιοπ{}ασδφγηξκλ•\"|ζχψωβνμ<>?"},
         LayoutRows{ScriptLayout::Ukrainian,
-                   u"'1234567890-=йцукенгшщзхїфівапролджє\\ячсмитьбю.",
-                   u"₴!\"№;%:?*()_+ЙЦУКЕНГШЩЗХЇФІВАПРОЛДЖЄ/ЯЧСМИТЬБЮ,",
-                   u"'1234567890-=ЙЦУКЕНГШЩЗХЇФІВАПРОЛДЖЄ\\ЯЧСМИТЬБЮ.",
-                   u"₴!\"№;%:?*()_+йцукенгшщзхїфівапролджє/ячсмитьбю,"}),
+                   u"'1234567890-=йцукенгшщзхїфівапролджєґячсмитьбю.",
+                   u"₴!\"№;%:?*()_+ЙЦУКЕНГШЩЗХЇФІВАПРОЛДЖЄҐЯЧСМИТЬБЮ,",
+                   u"'1234567890-=ЙЦУКЕНГШЩЗХЇФІВАПРОЛДЖЄҐЯЧСМИТЬБЮ.",
+                   u"₴!\"№;%:?*()_+йцукенгшщзхїфівапролджєґячсмитьбю,"}),
     layoutRowsName);
 // clang-format on
+
+// Every letter of a layout's alphabet, small and capital, is typed by one of its keys.
+TEST(KeyboardLayoutEngine, EveryLetterOfTheAlphabetHasAKey)
+{
+    struct Alphabet {
+        ScriptLayout layout;
+        const char16_t* letters;
+    };
+    const Alphabet alphabets[] = {
+        {ScriptLayout::RussianStandard, u"абвгдеёжзийклмнопрстуфхцчшщъыьэюя"},
+        {ScriptLayout::RussianTypewriter, u"абвгдеёжзийклмнопрстуфхцчшщъыьэюя"},
+        {ScriptLayout::Greek, u"αβγδεζηθικλμνξοπρσςτυφχψω"},
+        {ScriptLayout::Ukrainian, u"абвгґдеєжзиіїйклмнопрстуфхцчшщьюя"},
+    };
+    for (const Alphabet& alphabet : alphabets) {
+        QString typed;
+        for (int position = 0; position < ScriptLayouts::keyCount; ++position) {
+            for (const bool shift : {false, true}) {
+                KeyboardLayoutEngine engine(alphabet.layout);
+                typed += engine.pressKey(position, shift, false);
+            }
+        }
+        const QString letters = QString::fromUtf16(alphabet.letters);
+        for (const QChar letter : letters) {
+            EXPECT_TRUE(typed.contains(letter))
+                << static_cast<int>(alphabet.layout) << " " << QString(letter).toStdString();
+            // Final sigma has no capital of its own.
+            if (letter != u'ς') {
+                EXPECT_TRUE(typed.contains(letter.toUpper()))
+                    << static_cast<int>(alphabet.layout) << " " << QString(letter.toUpper()).toStdString();
+            }
+        }
+    }
+}
 
 TEST(KeyboardLayoutEngine, PositionsOutsideTheKeyboardTypeNothing)
 {
@@ -128,7 +162,11 @@ struct Host {
     bool caps = false;
     HostLayout host = HostLayout::Jis;
 };
-using Step = std::variant<Key, Other, Host>;
+// A key that types no text, by its Qt key code: a modifier, Enter, a cursor key.
+struct Silent {
+    int qtKey;
+};
+using Step = std::variant<Key, Other, Host, Silent>;
 
 struct Sequence {
     const char* name;
@@ -149,6 +187,8 @@ QString run(KeyboardLayoutEngine& engine, const Step& step)
         return engine.pressKey(key->position, key->shift, key->caps);
     if (const auto* other = std::get_if<Other>(&step))
         return engine.pressOtherKey(QStringView(other->text));
+    if (const auto* silent = std::get_if<Silent>(&step))
+        return engine.pressKeyWithoutText(silent->qtKey);
     const Host& host = std::get<Host>(step);
     return engine.pressHostText(QStringView(host.text), host.caps, host.host);
 }
@@ -174,6 +214,7 @@ constexpr int alpha = 25, epsilon = 15, eta = 30, iota = 20, omicron = 21, upsil
 const Key tonos{tonosKey};
 const Key dialytika{tonosKey, true};
 const Key dialytikaTonos{dialytikaTonosKey, true};
+const Silent shiftPress{Qt::Key_Shift};
 
 INSTANTIATE_TEST_SUITE_P(DeadKeys, TypingSequences,
     ::testing::Values(Sequence{"TonosSmallVowels", ScriptLayout::Greek,
@@ -194,6 +235,27 @@ INSTANTIATE_TEST_SUITE_P(DeadKeys, TypingSequences,
         Sequence{
             "DialytikaTonos", ScriptLayout::Greek, {dialytikaTonos, Key{iota}, dialytikaTonos, Key{upsilon}}, u"ΐΰ"},
         // No capital with both marks exists: the accent comes first, then the letter.
+        // The Shift press before a capital is a key of its own; it leaves the accent waiting.
+        Sequence{"TonosShiftCapitals", ScriptLayout::Greek,
+            {tonos, shiftPress, Key{alpha, true}, tonos, shiftPress, Key{epsilon, true}, tonos, shiftPress,
+                Key{eta, true}, tonos, shiftPress, Key{iota, true}, tonos, shiftPress, Key{omicron, true}, tonos,
+                shiftPress, Key{upsilon, true}, tonos, shiftPress, Key{omega, true}},
+            u"ΆΈΉΊΌΎΏ"},
+        // Shift is pressed for the dialytika key and again for the capital.
+        Sequence{"DialytikaShiftCapitals", ScriptLayout::Greek,
+            {shiftPress, dialytika, shiftPress, Key{iota, true}, shiftPress, dialytika, shiftPress, Key{upsilon, true}},
+            u"ΪΫ"},
+        Sequence{"EveryModifierLeavesTheAccentWaiting", ScriptLayout::Greek,
+            {tonos, Silent{Qt::Key_Control}, Silent{Qt::Key_Alt}, Silent{Qt::Key_AltGr}, Silent{Qt::Key_Meta},
+                Silent{Qt::Key_Super_L}, Silent{Qt::Key_Hyper_R}, Silent{Qt::Key_Mode_switch}, Silent{Qt::Key_CapsLock},
+                Silent{Qt::Key_NumLock}, Silent{Qt::Key_ScrollLock}, Silent{Qt::Key_Eisu_toggle}, Key{omicron}},
+            u"ό"},
+        Sequence{"ModifierWithoutADeadKeyTypesNothing", ScriptLayout::Greek, {shiftPress, Key{alpha, true}}, u"Α"},
+        // Keys that act without typing end the accent, which is typed first.
+        Sequence{"EnterAndCursorKeysTypeTheAccent", ScriptLayout::Greek,
+            {tonos, Silent{Qt::Key_Return}, Key{alpha}, dialytika, Silent{Qt::Key_Left}, Silent{Qt::Key_Shift},
+                dialytikaTonos, Silent{Qt::Key_Tab}},
+            u"΄α¨΅"},
         Sequence{"DialytikaTonosCapital", ScriptLayout::Greek, {dialytikaTonos, Key{iota, true}}, u"΅Ι"},
         Sequence{"DialytikaOnAlpha", ScriptLayout::Greek, {dialytika, Key{alpha}}, u"¨α"},
         Sequence{"SpaceGivesTheMark", ScriptLayout::Greek,

@@ -196,4 +196,51 @@ TEST(ShippedWordBooks, AreWellFormedAndUseListedGroups)
     EXPECT_GE(books, 9);
 }
 
+// A user finds a sample word by typing it: every character of a foreign word is one that the script's
+// table offers for a trigger, or a key that is no trigger and so types itself (a space, a hyphen…). A
+// Ukrainian apostrophe must be the "’" that the apostrophe key gives, not the "'" that key no longer types.
+TEST(ShippedWordBooks, ForeignWordsCanBeTypedWithTheirScriptsTable)
+{
+    struct Folder {
+        const char* name;
+        const char* candidates;
+        const char* database;
+    };
+    const Folder folders[] = {
+        {"bookA", "CandRussian.csv", "DBRussian.csv"},
+        {"bookG", "CandRussian.csv", "DBRussian.csv"},
+        {"GreekA", "CandGreek.csv", "DBGreek.csv"},
+        {"GreekG", "CandGreek.csv", "DBGreek.csv"},
+        {"UkraineA", "CandUkrainian.csv", "DBUkrainian.csv"},
+        {"UkraineG", "CandUkrainian.csv", "DBUkrainian.csv"},
+    };
+    for (const Folder& folder : folders) {
+        TableSet set;
+        set.loadTableSet(
+            dataFolder(u"Tbl"_qs), QString::fromLatin1(folder.candidates), QString::fromLatin1(folder.database));
+        QSet<char16_t> offered;
+        for (const CandidateRecord& record : set.candidateRecords()) {
+            for (char16_t code : record.candidates)
+                offered.insert(code);
+        }
+        const auto typeable = [&](QChar c) {
+            if (offered.contains(c.unicode()))
+                return true;
+            return c.unicode() >= 0x20 && c.unicode() < 0x7F && !set.isTrigger(c.unicode());
+        };
+        const QDir dir(dataFolder(QString::fromLatin1(folder.name)));
+        for (const QString& file : dir.entryList({u"*.utx"_qs}, QDir::Files)) {
+            SCOPED_TRACE((QString::fromLatin1(folder.name) + u'/' + file).toStdString());
+            const WordBookContent book = readWordBookFile(dir.filePath(file));
+            ASSERT_EQ(book.status, WordBookReadStatus::Read);
+            for (const WordEntry& entry : book.entries) {
+                for (const QChar c : entry.foreignWord) {
+                    EXPECT_TRUE(typeable(c))
+                        << entry.foreignWord.toStdString() << ": U+" << std::hex << int(c.unicode());
+                }
+            }
+        }
+    }
+}
+
 } // namespace

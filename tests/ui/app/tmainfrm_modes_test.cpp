@@ -6,12 +6,13 @@
 #include "ui/input/screenkeyboard.h"
 #include "ui/wordbook/wordbookcontroller.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 
 using namespace pelinor;
@@ -145,6 +146,74 @@ private Q_SLOTS:
         m_window->foreignArea()->setFocus();
         QTest::keyClicks(m_window->foreignArea(), QStringLiteral("kal;hmera"));
         QCOMPARE(m_window->foreignArea()->toPlainText(), QStringLiteral("καλήμερα"));
+    }
+
+    void greekDeadKeysWaitThroughShiftForCapitals()
+    {
+        open("InputMode,5\r\n");
+        QPlainTextEdit* area = m_window->foreignArea();
+        area->setFocus();
+        // A capital is typed with Shift, which QTest presses on its own before the letter, as a keyboard does.
+        // ";" is the tonos key, "+" (Shift with ";") the dialytika key.
+        for (const char letter : {'A', 'E', 'H', 'I', 'O', 'Y', 'V'}) {
+            QTest::keyClick(area, ';');
+            QTest::keyClick(area, letter, Qt::ShiftModifier);
+        }
+        for (const char letter : {'I', 'Y'}) {
+            QTest::keyClick(area, '+', Qt::ShiftModifier);
+            QTest::keyClick(area, letter, Qt::ShiftModifier);
+        }
+        QCOMPARE(area->toPlainText(), QStringLiteral("ΆΈΉΊΌΎΏΪΫ"));
+
+        // Other modifiers pressed and released between the dead key and the vowel leave it waiting too.
+        area->clear();
+        QTest::keyClick(area, ';');
+        for (const Qt::Key modifier : {Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Meta, Qt::Key_CapsLock}) {
+            QKeyEvent press(QEvent::KeyPress, modifier, Qt::NoModifier);
+            QApplication::sendEvent(area, &press);
+            QKeyEvent release(QEvent::KeyRelease, modifier, Qt::NoModifier);
+            QApplication::sendEvent(area, &release);
+        }
+        QTest::keyClick(area, 'o');
+        QCOMPARE(area->toPlainText(), QStringLiteral("ό"));
+        // A key that acts without typing still types the waiting accent first.
+        QTest::keyClick(area, ';');
+        QTest::keyClick(area, Qt::Key_Left);
+        QCOMPARE(area->toPlainText(), QStringLiteral("ό΄"));
+    }
+
+    void choosingTheOtherRussianLayoutChangesWhatKeysType()
+    {
+        open("InputMode,2\r\nRusTWFlg,0\r\n");
+        QPlainTextEdit* area = m_window->foreignArea();
+        area->setFocus();
+        // The keys "/" and "1" type "." and "1" in the standard layout, "ё" and "№" in the typewriter one.
+        QTest::keyClicks(area, QStringLiteral("/1"));
+        QCOMPARE(area->toPlainText(), QStringLiteral(".1"));
+        m_window->menus().russianTypewriter->trigger();
+        QVERIFY(m_window->settings().flag(SettingKey::RusTWFlg));
+        QTest::keyClicks(area, QStringLiteral("/1"));
+        QCOMPARE(area->toPlainText(), QStringLiteral(".1ё№"));
+        m_window->menus().russianStandard->trigger();
+        QTest::keyClicks(area, QStringLiteral("/1"));
+        QCOMPARE(area->toPlainText(), QStringLiteral(".1ё№.1"));
+    }
+
+    void ukrainianLayoutTypesGheWithUpturnAndTheApostrophe()
+    {
+        open("InputMode,7\r\n");
+        QPlainTextEdit* area = m_window->foreignArea();
+        area->setFocus();
+        // ґ and Ґ are on the key right of ":" ("]" and "}").
+        QTest::keyClick(area, ']');
+        QTest::keyClick(area, '}', Qt::ShiftModifier);
+        QCOMPARE(m_window->screenKeyboard()->keyCaption(36), QStringLiteral("ґ"));
+        // The 半角/全角 key, left of "1", types no text of its own; in the layout it gives the apostrophe, which
+        // the Ukrainian table turns into "’".
+        const quint32 zenkakuHankakuKeyCode = 49;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Zenkaku_Hankaku, Qt::NoModifier, zenkakuHankakuKeyCode, 0xFF2A, 0);
+        QApplication::sendEvent(area, &press);
+        QCOMPARE(area->toPlainText(), QStringLiteral("ґҐ’"));
     }
 
     void firstItemRunsTheSwitchAgainInModeOne()

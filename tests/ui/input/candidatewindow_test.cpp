@@ -6,10 +6,13 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTextCursor>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest>
 
 using namespace pelinor;
@@ -101,6 +104,37 @@ private Q_SLOTS:
         QCOMPARE(field.foreign->toPlainText(), result);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QCOMPARE(field.host.findChildren<ui::CandidateWindow*>().size(), 0);
+    }
+
+    void theWindowKeepsTheProgramToItselfUntilItCloses()
+    {
+        test::InputFixture f;
+        test::InputAreas field;
+        auto* button = new QPushButton(QStringLiteral("OK"), &field.host);
+        field.host.layout()->addWidget(button);
+        QVERIFY(QTest::qWaitForWindowActive(&field.host));
+        f.input->attach(field.foreign, TableSide::Foreign, 1);
+        field.foreign->setFocus();
+        QSignalSpy clicked(button, &QPushButton::clicked);
+
+        test::ModalDriver driver([&](ui::CandidateWindow* window) {
+            QTRY_VERIFY(window->isActiveWindow());
+            // A click in another window of the program does nothing while the window is open.
+            QTest::mouseClick(button, Qt::LeftButton);
+            // Keys typed right after the one that closes the window reach it before the focus has gone back:
+            // they are typed in the field.
+            QWindow* own = window->windowHandle();
+            QTest::keyClick(own, '2');
+            QTest::keyClick(own, 'd');
+            QTest::keyClick(own, 'a');
+        });
+        QTest::keyClick(field.foreign, 'e');
+        QVERIFY(driver.ran());
+        QCOMPARE(clicked.size(), 0);
+        QCOMPARE(field.foreign->toPlainText(), u"ёда"_qs);
+        // Once it has closed, the other windows take the mouse again.
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(clicked.size(), 1);
     }
 
     void clicksChooseAfterTheTimerAndCloseTheWindow()

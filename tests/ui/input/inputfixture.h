@@ -73,8 +73,19 @@ public:
     std::unique_ptr<ui::TriggerKeyInput> input;
 };
 
-/// Runs `action` on the candidate window as soon as it is the active modal widget. A window that the
-/// action leaves open is closed after two seconds, so that a failing test cannot hang.
+/// The candidate window that is open, or null.
+inline ui::CandidateWindow* openCandidateWindow()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<ui::CandidateWindow*>(widget);
+        if (window && window->isRunning() && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+/// Runs `action` on the candidate window as soon as it is open. A window that the action leaves open is
+/// closed after two seconds, so that a failing test cannot hang.
 class ModalDriver {
 public:
     using Action = std::function<void(ui::CandidateWindow*)>;
@@ -94,7 +105,7 @@ public:
 private:
     void poll()
     {
-        auto* window = qobject_cast<ui::CandidateWindow*>(QApplication::activeModalWidget());
+        ui::CandidateWindow* window = openCandidateWindow();
         if (!window) {
             if (++m_tries < 100)
                 m_timer.start(10);

@@ -110,6 +110,9 @@ private Q_SLOTS:
         QTest::newRow("Ukrainian lower 24") << ScriptLayout::Ukrainian << false << 24 << u"\u0457"_qs << u"["_qs;
         QTest::newRow("Ukrainian upper 0") << ScriptLayout::Ukrainian << true << 0 << u"\u20B4"_qs << u"半"_qs;
         QTest::newRow("Ukrainian upper 26") << ScriptLayout::Ukrainian << true << 26 << u"\u0406"_qs << u"S"_qs;
+        // ґ and Ґ are on the key right of ":", the backslash key of a US keyboard.
+        QTest::newRow("Ukrainian lower 36") << ScriptLayout::Ukrainian << false << 36 << u"\u0491"_qs << u"]"_qs;
+        QTest::newRow("Ukrainian upper 36") << ScriptLayout::Ukrainian << true << 36 << u"\u0490"_qs << u"}"_qs;
     }
 
     void keyboardShowsTheLayoutCaptions()

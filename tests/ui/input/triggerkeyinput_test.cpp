@@ -3,12 +3,76 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTextCursor>
+#include <QWindow>
 #include <QtTest>
 
 using namespace pelinor;
 using core::SettingKey;
 using core::TableSide;
+
+namespace {
+
+// Types `keys` into the program from the event loop, one key after the other, as the window system
+// delivers them: each key goes to the window that has the keyboard focus when it is typed. Typed fast,
+// the keys follow each other without a pause, before a window that a trigger opens can have taken the
+// focus, so all of them reach the window that had it at the start. Typed slowly, each key waits long
+// enough for that. In `keys`, ">" is the Right key, "\n" Enter and U+001B Esc; any other character types
+// itself.
+class KeyTyping {
+public:
+    KeyTyping(QString keys, bool fast)
+        : m_keys(std::move(keys))
+        , m_fast(fast)
+        , m_startWindow(QGuiApplication::focusWindow())
+    {
+        scheduleNext();
+        // A window left open would hold the test for ever.
+        QTimer::singleShot(8000, &m_context, [] {
+            if (ui::CandidateWindow* window = test::openCandidateWindow())
+                window->reject();
+        });
+    }
+
+    /// True when every key has been typed and handled.
+    bool done() const { return m_handled == m_keys.size(); }
+
+private:
+    void scheduleNext()
+    {
+        QTimer::singleShot(m_fast ? 0 : 150, &m_context, [this] { typeNext(); });
+    }
+
+    void typeNext()
+    {
+        const QChar key = m_keys.at(m_sent++);
+        // The next key comes on time even while this one opens a window and waits in it.
+        if (m_sent < m_keys.size())
+            scheduleNext();
+        QWindow* target = m_fast ? m_startWindow.data() : QGuiApplication::focusWindow();
+        if (!target)
+            target = m_startWindow;
+        if (key == u'>')
+            QTest::keyClick(target, Qt::Key_Right);
+        else if (key == u'\n')
+            QTest::keyClick(target, Qt::Key_Return);
+        else if (key == QChar(0x1B))
+            QTest::keyClick(target, Qt::Key_Escape);
+        else
+            QTest::keyClick(target, key.toLatin1());
+        ++m_handled;
+    }
+
+    QString m_keys;
+    bool m_fast;
+    QPointer<QWindow> m_startWindow;
+    qsizetype m_sent = 0;
+    qsizetype m_handled = 0;
+    QObject m_context;
+};
+
+} // namespace
 
 class TriggerKeyInputTest : public QObject {
     Q_OBJECT
@@ -193,6 +257,36 @@ private Q_SLOTS:
         QTest::keyClick(areas.foreign, 'w');
         QVERIFY(driver.ran());
         QCOMPARE(areas.foreign->toPlainText(), QString());
+    }
+
+    void keysTypedFastAfterATriggerGoWhereSlowKeysGo_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("a digit chooses") << u"e2"_qs << u"ё"_qs;
+        QTest::newRow("letters after the choice") << u"e2da"_qs << u"ёда"_qs;
+        QTest::newRow("arrows and Enter") << u"e>>\nz"_qs << u"эз"_qs;
+        QTest::newRow("letters while the window is open do nothing") << u"exd\u001Ba"_qs << u"а"_qs;
+        QTest::newRow("a second window") << u"e3e1d"_qs << u"эед"_qs;
+        QTest::newRow("a blank slot closes") << u"s2z"_qs << u"з"_qs;
+    }
+
+    void keysTypedFastAfterATriggerGoWhereSlowKeysGo()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, typed);
+        for (const bool fast : {false, true}) {
+            test::InputFixture f;
+            test::InputAreas areas;
+            QVERIFY(QTest::qWaitForWindowActive(&areas.host));
+            f.input->attach(areas.foreign, TableSide::Foreign, 1);
+            areas.foreign->setFocus();
+            KeyTyping typing(keys, fast);
+            QTRY_VERIFY_WITH_TIMEOUT(typing.done(), 10000);
+            QCOMPARE(areas.foreign->toPlainText(), typed);
+            QVERIFY(!test::openCandidateWindow());
+            QVERIFY(!f.input->isCandidateWindowOpen());
+        }
     }
 
     void aKeyTranslatorTypesScriptCharactersThroughTheLookup()

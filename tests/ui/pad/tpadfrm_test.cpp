@@ -6,6 +6,7 @@
 #include "ui/app/keypanelcolumn.h"
 #include "ui/app/tmainfrm.h"
 #include "ui/input/candidatewindow.h"
+#include "ui/input/inputfixture.h"
 #include "ui/input/phonetickeypanel.h"
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
@@ -214,8 +215,8 @@ private Q_SLOTS:
         // "S" is a trigger of the phonetic table: its window opens and inserts into the input line.
         QString opened;
         QTimer::singleShot(0, [&opened] {
-            QTRY_VERIFY(qobject_cast<ui::CandidateWindow*>(QApplication::activeModalWidget()));
-            auto* window = qobject_cast<ui::CandidateWindow*>(QApplication::activeModalWidget());
+            QTRY_VERIFY(test::openCandidateWindow());
+            ui::CandidateWindow* window = test::openCandidateWindow();
             opened = window->objectName();
             QTest::keyClick(window, Qt::Key_Return);
         });

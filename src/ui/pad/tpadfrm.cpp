@@ -25,6 +25,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace pelinor::ui {
 
 using core::SettingKey;
@@ -142,6 +144,8 @@ QWidget* TPadFrm::buildTopStrip()
     m_sizeBox = new QComboBox;
     m_sizeBox->setObjectName(QStringLiteral("ComboBox1"));
     m_sizeBox->setEditable(true);
+    // Typing "5" must give 5, not be completed to the first listed size starting with it.
+    m_sizeBox->setCompleter(nullptr);
     m_sizeBox->setFixedWidth(50);
     m_sizeBox->setMaxVisibleItems(20);
     FillSizeBox(m_sizeBox, 9, 60);
@@ -338,7 +342,9 @@ bool TPadFrm::eventFilter(QObject* watched, QEvent* event)
         const auto& key = *static_cast<QKeyEvent*>(event);
         passShiftToKeyboard(key);
         if (event->type() == QEvent::KeyPress && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
-            if (!m_edit->text().trimmed().isEmpty())
+            // Only spaces and control characters count as blank: a line of ideographic spaces is text.
+            const QString text = m_edit->text();
+            if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() > 0x20; }))
                 transferText();
             return true;
         }

@@ -170,6 +170,35 @@ private Q_SLOTS:
         QCOMPARE(m_window->foreignArea()->font().pointSize(), 8);
     }
 
+    void typedSizesAreNotCompletedFromTheList_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("shown");
+        // "5", "2" and "6" begin listed sizes ("50", "20", "60"); typed alone they are below the smallest size.
+        QTest::newRow("5") << u"5"_qs << 8 << u"8"_qs;
+        QTest::newRow("2") << u"2"_qs << 8 << u"8"_qs;
+        QTest::newRow("6") << u"6"_qs << 8 << u"8"_qs;
+        QTest::newRow("24") << u"24"_qs << 24 << u"24"_qs;
+    }
+
+    void typedSizesAreNotCompletedFromTheList()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, size);
+        QFETCH(QString, shown);
+        open();
+        QLineEdit* field = m_window->fontPanel()->sizeBox()->lineEdit();
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, keys);
+        QCOMPARE(field->text(), keys);
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(m_window->settings().integer(SettingKey::UsrMainFontSize), size);
+        QCOMPARE(field->text(), shown);
+        QCOMPARE(m_window->foreignArea()->font().pointSize(), size);
+    }
+
     void functionKeysSwitchFocusAndClear()
     {
         open();

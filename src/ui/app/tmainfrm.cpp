@@ -25,6 +25,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -403,6 +404,9 @@ void TMainFrm::applyStoredSplits()
     if (m_splitsApplied)
         return;
     m_splitsApplied = true;
+    // Layouts still waiting to run (the status bar's, among others) would otherwise take their room from
+    // the splitters after the stored sizes are set, and the smaller sizes would be stored at exit.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const int fontPanelWidth = std::max(193, m_settings.integer(SettingKey::FontPanelWidth));
     const int topTotal = m_topSplitter->width() - 2 * m_topSplitter->handleWidth();
     const int commandWidth = m_commandPanel->width();

@@ -30,9 +30,14 @@ class GeometryXvfbTest : public QObject {
             QTest::qWait(300); // let the window manager settle its frame
             window.close();
         }
+        return storedSettings(world).mainRect();
+    }
+
+    static core::Settings storedSettings(const test::TestWorld& world)
+    {
         core::Settings settings;
         settings.load(world.settingsFile());
-        return settings.mainRect();
+        return settings;
     }
 
 private Q_SLOTS:
@@ -57,6 +62,29 @@ private Q_SLOTS:
             QCOMPARE(rect.top, 80);
             QCOMPARE(rect.right - rect.left, 900);
             QCOMPARE(rect.bottom - rect.top, 720);
+        }
+    }
+
+    void lowerAreaHeightSurvivesStartAndClose_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<int>("height");
+        QTest::newRow("first start, lower area stretching") << QByteArray() << 296;
+        QTest::newRow("stored, lower area stretching") << QByteArray("UnderHeight,250\r\n") << 250;
+        QTest::newRow("stored, input panel stretching")
+            << QByteArray("UnderHeight,250\r\nUnderStretchFlg,0\r\n") << 250;
+    }
+
+    void lowerAreaHeightSurvivesStartAndClose()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(int, height);
+        test::TestWorld world;
+        if (!settings.isEmpty())
+            world.writeBytes(world.settingsFile(), settings);
+        for (int run = 0; run < 3; ++run) {
+            openAndClose(world);
+            QCOMPARE(storedSettings(world).integer(core::SettingKey::UnderHeight), height);
         }
     }
 };

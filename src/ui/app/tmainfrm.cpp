@@ -10,6 +10,7 @@
 #include "ui/app/fontpanel.h"
 #include "ui/app/keypanelcolumn.h"
 #include "ui/common/qtcolours.h"
+#include "ui/common/screenplacement.h"
 #include "ui/input/phonetickeypanel.h"
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
@@ -435,7 +436,8 @@ void TMainFrm::PlaceMainWindow()
     const core::MainRect stored = m_settings.mainRect();
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
-    setGeometry(core::mainWindowPlacement(stored.left, stored.top, stored.right, stored.bottom, screenSize));
+    const QRect placed = core::mainWindowPlacement(stored.left, stored.top, stored.right, stored.bottom, screenSize);
+    setGeometry(placedOnScreens(this, placed));
     m_foreignArea->setFocus();
 }
 

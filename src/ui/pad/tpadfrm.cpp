@@ -5,6 +5,7 @@
 #include "core/input/scriptlayouts.h"
 #include "ui/app/fontboxes.h"
 #include "ui/common/qtcolours.h"
+#include "ui/common/screenplacement.h"
 #include "ui/input/phonetickeypanel.h"
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
@@ -93,7 +94,8 @@ TPadFrm::TPadFrm(const PadContext& context, std::optional<QPoint> position, QWid
     setFixedSize(400, 350);
     setWindowTitle(tr("PADモード"));
     if (m_position) {
-        move(*m_position);
+        // Remembered in this run, but the monitor it was on may have been removed since.
+        move(framePositionOnScreens(this, *m_position));
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     }

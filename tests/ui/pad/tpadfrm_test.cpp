@@ -174,6 +174,33 @@ private Q_SLOTS:
         QTRY_VERIFY(pad->inputLine()->hasFocus());
     }
 
+    void aRememberedPlaceOffTheScreensIsBroughtBack_data()
+    {
+        QTest::addColumn<QPoint>("remembered");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("on the screen") << QPoint(100, 80) << true;
+        QTest::newRow("partly off the right edge")
+            << QPoint(QGuiApplication::primaryScreen()->availableGeometry().right() - 250, 80) << true;
+        QTest::newRow("on a removed monitor to the right") << QPoint(5000, 80) << false;
+        QTest::newRow("on a removed monitor below") << QPoint(100, 5000) << false;
+        QTest::newRow("on a removed monitor to the left") << QPoint(-3000, -3000) << false;
+    }
+
+    void aRememberedPlaceOffTheScreensIsBroughtBack()
+    {
+        QFETCH(QPoint, remembered);
+        QFETCH(bool, kept);
+        Fixture f;
+        TPadFrm pad(f.window->padContext(), remembered);
+        pad.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pad));
+        if (kept)
+            QCOMPARE(pad.pos(), remembered);
+        else
+            QVERIFY2(QGuiApplication::primaryScreen()->availableGeometry().contains(pad.frameGeometry()),
+                qPrintable(QStringLiteral("%1,%2").arg(pad.x()).arg(pad.y())));
+    }
+
     void typedTriggersConvertOnEveryPageAndInEveryMode_data()
     {
         QTest::addColumn<int>("mode");

@@ -8,9 +8,17 @@
 
 namespace pelinor::core {
 
-SymbolLibraryGeometry::SymbolLibraryGeometry(int areaWidth)
+SymbolLibraryGeometry::SymbolLibraryGeometry(int areaWidth, int visibleHeight)
     : m_pitch(std::max(kMinimumPitch, (areaWidth - 31) / kSymbolLibraryColumnCount))
 {
+    if (visibleHeight <= 0)
+        return;
+    // The last row's cells end before kGridTop + (rows − 1)·(pitch + 1) + pitch − 1, that is before
+    // kGridTop + rows·pitch + rows − 2.
+    const int rows = kSymbolLibraryRowCount;
+    const int fitted = (visibleHeight - kGridTop - rows + 2) / rows;
+    const int smallest = std::max(kMinimumPitch, static_cast<int>(kSmallestFittedShare * m_pitch));
+    m_pitch = std::clamp(fitted, std::min(smallest, m_pitch), m_pitch);
 }
 
 QRect SymbolLibraryGeometry::cellRect(int index) const

@@ -18,8 +18,15 @@ public:
     /// cells that can be drawn and hit.
     static constexpr int kMinimumPitch = 10;
 
-    /// The cell layout for a tab area `areaWidth` pixels wide: pitch (areaWidth − 31) div 20.
-    explicit SymbolLibraryGeometry(int areaWidth);
+    /// The pitch fitted to a tab area's height never drops below this share of the pitch its width gives:
+    /// in a lower area made much smaller the cells keep a readable size and the grid scrolls instead.
+    static constexpr double kSmallestFittedShare = 0.75;
+
+    /// The cell layout for a tab area `areaWidth` pixels wide: pitch (areaWidth − 31) div 20. With a
+    /// `visibleHeight` above 0 the pitch is made smaller where that is needed for all five rows to show
+    /// within it (the tab bar and fonts of the desktop may leave less height than the area was made for),
+    /// though not below kSmallestFittedShare of the pitch of the width.
+    explicit SymbolLibraryGeometry(int areaWidth, int visibleHeight = 0);
 
     int pitch() const { return m_pitch; }
     /// Side of a cell: pitch − 1.

@@ -35,6 +35,8 @@ FontPanel::FontPanel(QWidget* parent)
     m_sizeBox->setObjectName(QStringLiteral("SizeBox"));
     m_sizeBox->setAccessibleName(tr("サイズ"));
     m_sizeBox->setEditable(true);
+    // Typing "5" must give 5 (and so 8), not be completed to the first listed size starting with it.
+    m_sizeBox->setCompleter(nullptr);
     m_sizeBox->setMaxVisibleItems(20);
     m_sizeBox->setInsertPolicy(QComboBox::NoInsert);
     m_sizeBox->setFixedWidth(50);

@@ -10,6 +10,7 @@
 #include "ui/app/fontpanel.h"
 #include "ui/app/keypanelcolumn.h"
 #include "ui/common/qtcolours.h"
+#include "ui/common/screenplacement.h"
 #include "ui/input/phonetickeypanel.h"
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
@@ -25,6 +26,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -403,6 +405,9 @@ void TMainFrm::applyStoredSplits()
     if (m_splitsApplied)
         return;
     m_splitsApplied = true;
+    // Layouts still waiting to run (the status bar's, among others) would otherwise take their room from
+    // the splitters after the stored sizes are set, and the smaller sizes would be stored at exit.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const int fontPanelWidth = std::max(193, m_settings.integer(SettingKey::FontPanelWidth));
     const int topTotal = m_topSplitter->width() - 2 * m_topSplitter->handleWidth();
     const int commandWidth = m_commandPanel->width();
@@ -431,7 +436,8 @@ void TMainFrm::PlaceMainWindow()
     const core::MainRect stored = m_settings.mainRect();
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
-    setGeometry(core::mainWindowPlacement(stored.left, stored.top, stored.right, stored.bottom, screenSize));
+    const QRect placed = core::mainWindowPlacement(stored.left, stored.top, stored.right, stored.bottom, screenSize);
+    setGeometry(placedOnScreens(this, placed));
     m_foreignArea->setFocus();
 }
 

@@ -100,10 +100,10 @@ void TMainFrm::wireControls()
     // Items whose windows are not part of the program yet.
     for (QAction* pending : {m_menus.open, m_menus.save, m_menus.saveAs, m_menus.wordWrap, m_menus.scrollBars,
              m_menus.newWordBook, m_menus.wordBookProperties, m_menus.deleteWordBook, m_menus.editGroupNames,
-             m_menus.createDictionaryFiles, m_menus.playWithMediaPlayer, m_menus.searchWordBooks, m_menus.registerWord,
-             m_menus.editWord, m_menus.moveWord, m_menus.jump, m_menus.deleteWord, m_menus.closeWordBook,
-             m_menus.settings, m_menus.symbolDatabase, m_menus.candidateEditor, m_menus.htmlListTool,
-             m_menus.conversionTool, m_menus.codeChecker, m_menus.helpContents, m_menus.version})
+             m_menus.createDictionaryFiles, m_menus.searchWordBooks, m_menus.registerWord, m_menus.editWord,
+             m_menus.moveWord, m_menus.jump, m_menus.deleteWord, m_menus.closeWordBook, m_menus.settings,
+             m_menus.symbolDatabase, m_menus.candidateEditor, m_menus.htmlListTool, m_menus.conversionTool,
+             m_menus.codeChecker, m_menus.helpContents, m_menus.version})
         pending->setEnabled(false);
 }
 

@@ -65,7 +65,15 @@ void KeyPanelBase::showMessage(const QString& message)
 
 void KeyPanelBase::relayout()
 {
-    m_geometry = core::KeyPanelGeometry(m_kind, width(), height(), m_faces);
+    // The keys take the panel's width, narrowed one pixel of key width at a time (13 pixels of panel width)
+    // until the fourth row leaves the room the panel's own controls need.
+    const int room = roomRightOfLastRow();
+    int keysWidth = width();
+    m_geometry = core::KeyPanelGeometry(m_kind, keysWidth, height(), m_faces);
+    while (room > 0 && m_geometry.keyRect(46).right() + 1 + room > width() && keysWidth > 16 + 13 * 4) {
+        keysWidth -= 13;
+        m_geometry = core::KeyPanelGeometry(m_kind, keysWidth, height(), m_faces);
+    }
     placeControls();
 }
 

@@ -64,6 +64,8 @@ protected:
     virtual void keyClicked(int index, bool legend) = 0;
     /// Places the panel's own controls after the keys were laid out.
     virtual void placeControls() { }
+    /// Room the panel's own controls need right of the fourth row; the keys are narrowed to leave it.
+    virtual int roomRightOfLastRow() const { return 0; }
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

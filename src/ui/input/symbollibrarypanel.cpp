@@ -199,7 +199,8 @@ void SymbolLibraryPanel::selectDefaultCategory()
 
 void SymbolLibraryPanel::relayout()
 {
-    const SymbolLibraryGeometry geometry(width());
+    // The grid, with its margin below, fits the height the tab page leaves it where it can.
+    const SymbolLibraryGeometry geometry(width(), height() - kMargin);
     m_grid->setGeometryOfCells(geometry);
     const QRect grid = m_grid->geometry();
     m_area->resize(std::max(kControlsWidth, grid.right() + 1 + kMargin), grid.bottom() + 1 + kMargin);

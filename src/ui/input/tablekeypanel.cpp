@@ -11,6 +11,14 @@
 
 namespace pelinor::ui {
 
+namespace {
+
+// Gaps left and right of "一覧".
+constexpr int kListGap = 3;
+constexpr int kRightMargin = 2;
+
+} // namespace
+
 TableKeyPanel::TableKeyPanel(core::KeyPanelKind kind, core::TableSide side, core::Settings& settings,
     core::SettingKey directKey, core::SettingKey reverseKey, const QColor& lowerColour, QWidget* parent)
     : KeyPanelBase(kind, QStringLiteral("Tahoma"), lowerColour, parent)
@@ -72,9 +80,15 @@ void TableKeyPanel::placeControls()
     m_direct->setGeometry(1, rowTop, boxWidth, boxHeight);
     m_reverse->setGeometry(1, rowTop + boxHeight, boxWidth, boxHeight);
     const QRect lastKey = g.keyRect(46);
-    const int listLeft = lastKey.right() + 4;
-    const int listWidth = std::max(width() - 2 - reservedRight() - listLeft, 24);
+    const int listLeft = lastKey.right() + 1 + kListGap;
+    const int listWidth = std::max(width() - kRightMargin - reservedRight() - listLeft, 24);
     m_list->setGeometry(listLeft, lastKey.top(), listWidth, lastKey.height());
+}
+
+int TableKeyPanel::roomRightOfLastRow() const
+{
+    // "一覧" shows its whole caption, with whatever the panel keeps free right of it.
+    return m_list ? kListGap + m_list->sizeHint().width() + kRightMargin + reservedRight() : 0;
 }
 
 } // namespace pelinor::ui

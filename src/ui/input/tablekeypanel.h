@@ -42,6 +42,7 @@ protected:
 
     void keyClicked(int index, bool legend) override;
     void placeControls() override;
+    int roomRightOfLastRow() const override;
     /// Room kept free at the right end of the fourth row, right of "一覧".
     virtual int reservedRight() const { return 0; }
 

@@ -5,6 +5,7 @@
 #include "core/input/scriptlayouts.h"
 #include "ui/app/fontboxes.h"
 #include "ui/common/qtcolours.h"
+#include "ui/common/screenplacement.h"
 #include "ui/input/phonetickeypanel.h"
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
@@ -24,6 +25,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace pelinor::ui {
 
@@ -91,7 +94,8 @@ TPadFrm::TPadFrm(const PadContext& context, std::optional<QPoint> position, QWid
     setFixedSize(400, 350);
     setWindowTitle(tr("PADモード"));
     if (m_position) {
-        move(*m_position);
+        // Remembered in this run, but the monitor it was on may have been removed since.
+        move(framePositionOnScreens(this, *m_position));
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     }
@@ -142,6 +146,8 @@ QWidget* TPadFrm::buildTopStrip()
     m_sizeBox = new QComboBox;
     m_sizeBox->setObjectName(QStringLiteral("ComboBox1"));
     m_sizeBox->setEditable(true);
+    // Typing "5" must give 5, not be completed to the first listed size starting with it.
+    m_sizeBox->setCompleter(nullptr);
     m_sizeBox->setFixedWidth(50);
     m_sizeBox->setMaxVisibleItems(20);
     FillSizeBox(m_sizeBox, 9, 60);
@@ -338,7 +344,9 @@ bool TPadFrm::eventFilter(QObject* watched, QEvent* event)
         const auto& key = *static_cast<QKeyEvent*>(event);
         passShiftToKeyboard(key);
         if (event->type() == QEvent::KeyPress && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
-            if (!m_edit->text().trimmed().isEmpty())
+            // Only spaces and control characters count as blank: a line of ideographic spaces is text.
+            const QString text = m_edit->text();
+            if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() > 0x20; }))
                 transferText();
             return true;
         }

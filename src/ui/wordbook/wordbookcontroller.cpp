@@ -7,6 +7,7 @@
 #include "core/wordbook/wordbookescapes.h"
 #include "ui/app/mainmenus.h"
 #include "ui/common/qtcolours.h"
+#include "ui/common/screenplacement.h"
 #include "ui/wordbook/dictionaryfiles.h"
 #include "ui/wordbook/folderlistfile.h"
 #include "ui/wordbook/tcolourfrm.h"
@@ -634,8 +635,9 @@ WordEntryDialogServices WordBookController::dialogServices()
 void WordBookController::placeDialog(QWidget* dialog, const std::optional<QRect>& remembered) const
 {
     if (remembered) {
-        dialog->setGeometry(
-            remembered->left(), remembered->top(), qMax(dialog->minimumWidth(), remembered->width()), dialog->height());
+        dialog->setGeometry(placedOnScreens(dialog,
+            QRect(remembered->left(), remembered->top(), qMax(dialog->minimumWidth(), remembered->width()),
+                dialog->height())));
         return;
     }
     const QWidget* owner = dialogParent();

@@ -353,6 +353,34 @@ TEST(SymbolLibraryGeometryTest, CellsFollowTheWidthOfTheTabArea)
         EXPECT_EQ(g.cellAt(h.point), h.cell) << h.point.x() << "," << h.point.y();
 }
 
+TEST(SymbolLibraryGeometryTest, CellsShrinkSoThatAllRowsShowInTheVisibleHeight)
+{
+    struct Case {
+        const char* name;
+        int width;
+        int height;
+        int pitch;
+    };
+    const Case cases[] = {
+        {"no height given", 831, 0, 40},
+        {"tall enough", 831, 2000, 40},
+        {"just tall enough", 831, 263, 40},
+        {"one pixel short", 831, 262, 39},
+        {"the default lower area", 831, 250, 37},
+        {"much too short: three quarters and scrolling", 831, 100, 30},
+        {"narrow and short: the smallest pitch", 240, 50, 10},
+    };
+    for (const Case& c : cases) {
+        const SymbolLibraryGeometry g(c.width, c.height);
+        EXPECT_EQ(g.pitch(), c.pitch) << c.name;
+        if (c.height > 0 && c.pitch > 30) {
+            EXPECT_LE(g.gridRect().bottom() + 1, c.height) << c.name;
+        }
+        EXPECT_EQ(g.gridRect(), QRect(8, 60, 19 * g.pitch() + g.cellSize(), 4 * (g.pitch() + 1) + g.cellSize()))
+            << c.name;
+    }
+}
+
 TEST(SymbolLibraryGeometryTest, TextIsCentredOrShiftedForLabels)
 {
     EXPECT_EQ(SymbolLibraryGeometry::textPosition({39, 39}, {20, 25}, false), QPoint(9, 7));

@@ -30,9 +30,14 @@ class GeometryXvfbTest : public QObject {
             QTest::qWait(300); // let the window manager settle its frame
             window.close();
         }
+        return storedSettings(world).mainRect();
+    }
+
+    static core::Settings storedSettings(const test::TestWorld& world)
+    {
         core::Settings settings;
         settings.load(world.settingsFile());
-        return settings.mainRect();
+        return settings;
     }
 
 private Q_SLOTS:
@@ -57,6 +62,78 @@ private Q_SLOTS:
             QCOMPARE(rect.top, 80);
             QCOMPARE(rect.right - rect.left, 900);
             QCOMPARE(rect.bottom - rect.top, 720);
+        }
+    }
+
+    void aWindowStoredOffTheScreenComesBackWhole_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("on a removed monitor to the right")
+            << QByteArray("MainLeft,2000\r\nMainTop,80\r\nMainWidth,900\r\nMainHeight,720\r\n") << QSize(900, 720);
+        QTest::newRow("on a removed monitor above")
+            << QByteArray("MainLeft,100\r\nMainTop,-3000\r\nMainWidth,900\r\nMainHeight,720\r\n") << QSize(900, 720);
+        QTest::newRow("82 x 25 pixels showing")
+            << QByteArray("MainLeft,1198\r\nMainTop,999\r\nMainWidth,840\r\nMainHeight,710\r\n") << QSize(840, 710);
+        QTest::newRow("larger than the screen")
+            << QByteArray("MainLeft,3000\r\nMainTop,50\r\nMainWidth,2400\r\nMainHeight,1600\r\n") << QSize();
+    }
+
+    void aWindowStoredOffTheScreenComesBackWhole()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QSize, size);
+        test::TestWorld world;
+        world.writeBytes(world.settingsFile(), settings);
+        world.apply();
+        core::Folders folders(core::FolderRoots::fromEnvironment(QString()));
+        folders.setUpFolders();
+        ui::TMainFrm window(folders);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The window manager frames the window and then settles its place.
+        QTRY_VERIFY(window.frameGeometry().height() > window.height());
+        QTest::qWait(300);
+        // The whole window shows, and its title bar; the window manager's borders are not known before the
+        // window is first framed, so the outermost pixels of the frame may still lie off the edge.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect frame = window.frameGeometry();
+        const QString where = QStringLiteral("%1,%2 %3x%4 in %5,%6 %7x%8")
+                                  .arg(frame.x())
+                                  .arg(frame.y())
+                                  .arg(frame.width())
+                                  .arg(frame.height())
+                                  .arg(screen.x())
+                                  .arg(screen.y())
+                                  .arg(screen.width())
+                                  .arg(screen.height());
+        QVERIFY2(screen.contains(window.geometry()), qPrintable(where));
+        QVERIFY2(frame.top() >= screen.top() && frame.top() < window.geometry().top(), qPrintable(where));
+        if (size.isValid())
+            QCOMPARE(window.size(), size);
+        window.close();
+    }
+
+    void lowerAreaHeightSurvivesStartAndClose_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<int>("height");
+        QTest::newRow("first start, lower area stretching") << QByteArray() << 296;
+        QTest::newRow("stored, lower area stretching") << QByteArray("UnderHeight,250\r\n") << 250;
+        QTest::newRow("stored, input panel stretching")
+            << QByteArray("UnderHeight,250\r\nUnderStretchFlg,0\r\n") << 250;
+    }
+
+    void lowerAreaHeightSurvivesStartAndClose()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(int, height);
+        test::TestWorld world;
+        if (!settings.isEmpty())
+            world.writeBytes(world.settingsFile(), settings);
+        for (int run = 0; run < 3; ++run) {
+            openAndClose(world);
+            QCOMPARE(storedSettings(world).integer(core::SettingKey::UnderHeight), height);
         }
     }
 };

@@ -3,7 +3,9 @@
 #include "ui/app/fontpanel.h"
 #include "ui/app/keypanelcolumn.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
+#include "ui/input/symbollibrarygrid.h"
 #include "ui/wordbook/wordbookcontroller.h"
 
 #include <QAction>
@@ -11,8 +13,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace pelinor;
@@ -237,6 +242,91 @@ private Q_SLOTS:
         QCOMPARE(m_window->settings().integer(SettingKey::UsrMainFontSize), 8);
         QCOMPARE(box->currentText(), QStringLiteral("8"));
         QCOMPARE(m_window->foreignArea()->font().pointSize(), 8);
+    }
+
+    void typedSizesAreNotCompletedFromTheList_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("shown");
+        // "5", "2" and "6" begin listed sizes ("50", "20", "60"); typed alone they are below the smallest size.
+        QTest::newRow("5") << u"5"_qs << 8 << u"8"_qs;
+        QTest::newRow("2") << u"2"_qs << 8 << u"8"_qs;
+        QTest::newRow("6") << u"6"_qs << 8 << u"8"_qs;
+        QTest::newRow("24") << u"24"_qs << 24 << u"24"_qs;
+    }
+
+    void typedSizesAreNotCompletedFromTheList()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, size);
+        QFETCH(QString, shown);
+        open();
+        QLineEdit* field = m_window->fontPanel()->sizeBox()->lineEdit();
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, keys);
+        QCOMPARE(field->text(), keys);
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(m_window->settings().integer(SettingKey::UsrMainFontSize), size);
+        QCOMPARE(field->text(), shown);
+        QCOMPARE(m_window->foreignArea()->font().pointSize(), size);
+    }
+
+    void listButtonShowsItsWholeCaptionInEveryScript_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("Russian romaji") << 1;
+        QTest::newRow("Greek romaji, beside the replacement button") << 4;
+        QTest::newRow("Ukrainian romaji") << 6;
+    }
+
+    void listButtonShowsItsWholeCaptionInEveryScript()
+    {
+        QFETCH(int, mode);
+        open(QByteArray("InputMode,") + QByteArray::number(mode) + QByteArray("\r\n"));
+        QCOMPARE(m_window->size(), QSize(840, 710));
+        auto* panel = m_window->romajiPanel();
+        auto* list = panel->findChild<QToolButton*>(QStringLiteral("ListButton"));
+        QVERIFY(list);
+        QTRY_VERIFY(list->isVisible());
+        QVERIFY2(list->width() >= list->sizeHint().width(),
+            qPrintable(QStringLiteral("%1 < %2").arg(list->width()).arg(list->sizeHint().width())));
+        QVERIFY(list->width() > list->fontMetrics().horizontalAdvance(list->text()));
+        // Right of the fourth row, clear of the replacement button and inside the panel.
+        QVERIFY(list->geometry().left() > panel->keyRect(46).right());
+        const auto* replace = panel->findChild<QToolButton*>(QStringLiteral("ReplaceButton"));
+        QCOMPARE(!replace->isHidden(), mode == 4);
+        if (!replace->isHidden())
+            QVERIFY(!list->geometry().intersects(replace->geometry()));
+        QVERIFY(panel->rect().contains(list->geometry()));
+    }
+
+    void symbolLibraryShowsItsLastRowAtTheDefaultSize()
+    {
+        open();
+        QCOMPARE(m_window->size(), QSize(840, 710));
+        m_window->lowerTabs()->setCurrentIndex(1);
+        auto* scroll = m_window->findChild<QScrollArea*>(QStringLiteral("SymbolLibraryScroll"));
+        auto* grid = m_window->findChild<ui::SymbolLibraryGrid*>(QStringLiteral("SymbolGrid"));
+        QVERIFY(scroll && grid);
+        QTRY_VERIFY(grid->isVisible());
+        QTest::qWait(50);
+        const QRect viewport = scroll->viewport()->rect();
+        for (const int cell : {80, 99}) {
+            const QRect rect(
+                grid->mapTo(scroll->viewport(), grid->cellRect(cell).topLeft()), grid->cellRect(cell).size());
+            QVERIFY2(viewport.contains(rect),
+                qPrintable(QStringLiteral("cell %1 at %2,%3 %4x%5 in %6x%7")
+                               .arg(cell)
+                               .arg(rect.x())
+                               .arg(rect.y())
+                               .arg(rect.width())
+                               .arg(rect.height())
+                               .arg(viewport.width())
+                               .arg(viewport.height())));
+        }
+        QVERIFY(!scroll->verticalScrollBar()->isVisible());
     }
 
     void functionKeysSwitchFocusAndClear()

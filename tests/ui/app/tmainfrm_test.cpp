@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -103,6 +104,28 @@ private Q_SLOTS:
         }
         const QByteArray saved = world.readBytes(world.settingsFile());
         QVERIFY2(saved.contains("\r\nUnderHeight,250\r\nFontPanelWidth,230\r\n"), saved.constData());
+    }
+
+    void theSoundSwitchCanBeChosenAndTogglesPlaying()
+    {
+        test::TestWorld world;
+        ui::TMainFrm window(setUpWorld(world));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QMenu* menu = window.menus().wordBook;
+        auto* sound = window.findChild<QAction*>(QStringLiteral("WordBookMediaPlayer"));
+        QVERIFY(sound);
+        QCOMPARE(sound->text(), QStringLiteral("音声ファイルをWMPで再生する"));
+        for (const bool expected : {true, false}) {
+            menu->popup(window.geometry().center());
+            QVERIFY(QTest::qWaitForWindowExposed(menu));
+            QVERIFY(sound->isEnabled());
+            QCOMPARE(sound->isChecked(), !expected);
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(sound).center());
+            QTRY_VERIFY(!menu->isVisible());
+            QCOMPARE(window.settings().flag(core::SettingKey::MediaPlayerFlg), expected);
+        }
+        window.settings().setDiscardSettings(true);
     }
 
     void brokenTableLinesAreReportedOnceAfterStartUp()

@@ -175,6 +175,33 @@ private Q_SLOTS:
         QTRY_VERIFY(pad->inputLine()->hasFocus());
     }
 
+    void aRememberedPlaceOffTheScreensIsBroughtBack_data()
+    {
+        QTest::addColumn<QPoint>("remembered");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("on the screen") << QPoint(100, 80) << true;
+        QTest::newRow("partly off the right edge")
+            << QPoint(QGuiApplication::primaryScreen()->availableGeometry().right() - 250, 80) << true;
+        QTest::newRow("on a removed monitor to the right") << QPoint(5000, 80) << false;
+        QTest::newRow("on a removed monitor below") << QPoint(100, 5000) << false;
+        QTest::newRow("on a removed monitor to the left") << QPoint(-3000, -3000) << false;
+    }
+
+    void aRememberedPlaceOffTheScreensIsBroughtBack()
+    {
+        QFETCH(QPoint, remembered);
+        QFETCH(bool, kept);
+        Fixture f;
+        TPadFrm pad(f.window->padContext(), remembered);
+        pad.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pad));
+        if (kept)
+            QCOMPARE(pad.pos(), remembered);
+        else
+            QVERIFY2(QGuiApplication::primaryScreen()->availableGeometry().contains(pad.frameGeometry()),
+                qPrintable(QStringLiteral("%1,%2").arg(pad.x()).arg(pad.y())));
+    }
+
     void typedTriggersConvertOnEveryPageAndInEveryMode_data()
     {
         QTest::addColumn<int>("mode");
@@ -251,6 +278,31 @@ private Q_SLOTS:
         QTRY_COMPARE(f.desktop.log(), (QStringList{u"activate 1001 ok"_qs, u"paste 1001 Ctrl+V"_qs}));
     }
 
+    void enterTreatsOnlySpacesAndControlsAsBlank_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("transfers");
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("space") << u" "_qs << false;
+        QTest::newRow("tab") << u"\t"_qs << false;
+        QTest::newRow("controls and spaces") << u"\u0001 \u001F\u0020"_qs << false;
+        QTest::newRow("ideographic space alone") << u"\u3000"_qs << true;
+        QTest::newRow("ideographic space and text") << u"\u3000да"_qs << true;
+        QTest::newRow("no-break space") << u"\u00A0"_qs << true;
+    }
+
+    void enterTreatsOnlySpacesAndControlsAsBlank()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, transfers);
+        Fixture f(1, "AutoPasteFlg,0\r\n");
+        const auto pad = f.openPad();
+        pad->inputLine()->setText(line);
+        QTest::keyClick(pad->inputLine(), Qt::Key_Return);
+        QCOMPARE(QGuiApplication::clipboard()->text(), transfers ? line : kBefore);
+        QCOMPARE(pad->inputLine()->text(), transfers ? QString() : line); // "ｸﾘｱ" is on
+    }
+
     void withoutClearTheTextStaysSelectedAndASelectionGoesAlone()
     {
         Fixture f(1, "AutoPasteFlg,0\r\n");
@@ -310,6 +362,31 @@ private Q_SLOTS:
         QCOMPARE(pad->inputLine()->font().pointSize(), 16);
         // The main window's size is not the PAD's business.
         QCOMPARE(f.window->settings().integer(SettingKey::UsrMainFontSize), 18);
+    }
+
+    void typedSizesAreTakenAsTyped_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("size");
+        // Each of these begins a listed size ("50", "10", "20"), which must not be put in its place.
+        QTest::newRow("5") << u"5"_qs << 5;
+        QTest::newRow("1") << u"1"_qs << 1;
+        QTest::newRow("2") << u"2"_qs << 2;
+        QTest::newRow("16") << u"16"_qs << 16;
+    }
+
+    void typedSizesAreTakenAsTyped()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, size);
+        Fixture f(1, "UsrMainFontSize,18\r\n");
+        const auto pad = f.openPad();
+        QLineEdit* field = pad->sizeBox()->lineEdit();
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, keys);
+        QCOMPARE(field->text(), keys);
+        QCOMPARE(pad->transferSize(), size);
     }
 
     void capsSwitchesThePadKeyboardBetweenItsLayouts()

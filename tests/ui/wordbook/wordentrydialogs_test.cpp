@@ -8,7 +8,9 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace pelinor;
 using test::WordBookFixture;
@@ -238,6 +240,28 @@ private Q_SLOTS:
         c.registerWord();
         QCOMPARE(width, 700);
         QVERIFY(!c.editRect());
+    }
+
+    void aRectangleLeftOffTheScreensIsBroughtBack()
+    {
+        OpenBook f(fiveEntries());
+        ui::WordBookController& c = f.start();
+        whenDialog(u"TRegFrm"_qs, [&](ui::WordEntryDialog* dialog) {
+            dialog->setGeometry(5000, 50, 700, dialog->height());
+            dialog->reject();
+        });
+        c.registerWord();
+        QCOMPARE(c.registrationRect()->left(), 5000);
+
+        QRect shown;
+        whenDialog(u"TRegFrm"_qs, [&](ui::WordEntryDialog* dialog) {
+            shown = dialog->geometry();
+            dialog->reject();
+        });
+        c.registerWord();
+        QVERIFY2(QGuiApplication::primaryScreen()->availableGeometry().contains(shown),
+            qPrintable(QStringLiteral("%1,%2").arg(shown.x()).arg(shown.y())));
+        QCOMPARE(shown.width(), 700);
     }
 
     void registrationNeedsAnOpenBook()

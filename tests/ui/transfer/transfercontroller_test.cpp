@@ -355,6 +355,36 @@ private Q_SLOTS:
         QVERIFY(f.controller->hasTarget());
     }
 
+    void terminalsGetTheirOwnPasteChord_data()
+    {
+        QTest::addColumn<QString>("windowClass");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("paste");
+        QTest::newRow("xterm, rich text")
+            << QStringLiteral("XTerm") << 1 << QStringLiteral("paste 1003 Shift+Insert PRIMARY=привет");
+        QTest::newRow("rxvt-unicode, references")
+            << QStringLiteral("URxvt") << 4
+            << QStringLiteral("paste 1003 Shift+Insert PRIMARY=&#1087;&#1088;&#1080;"
+                              "&#1074;&#1077;&#1090;");
+        QTest::newRow("VTE terminal") << QStringLiteral("Lxterminal") << 1 << QStringLiteral("paste 1003 Ctrl+Shift+V");
+    }
+
+    void terminalsGetTheirOwnPasteChord()
+    {
+        QFETCH(QString, windowClass);
+        QFETCH(int, mode);
+        QFETCH(QString, paste);
+        Fixture f;
+        constexpr WindowHandle terminal = 1003;
+        f.desktop.addWindow(terminal, QStringLiteral("user@host: ~"), windowClass);
+        f.make();
+        QVERIFY(f.switchTo(terminal));
+        f.comeBack();
+        f.foreign->setPlainText(QStringLiteral("привет"));
+        f.transferMode(mode);
+        QTRY_COMPARE(f.desktop.log(), (QStringList{QStringLiteral("activate 1003 ok"), paste}));
+    }
+
     void targetThatCannotComeToTheFrontIsForgottenSilently_data()
     {
         QTest::addColumn<bool>("closed");

@@ -12,7 +12,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libxcb1-dev libxcb-xtest0-dev
-    xvfb xauth openbox x11-utils
+    xvfb xauth openbox x11-utils xterm
     fonts-noto-cjk fonts-liberation fonts-sil-charis fonts-dejavu-core
     pandoc unrtf
 )

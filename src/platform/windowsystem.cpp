@@ -1,5 +1,6 @@
 #include "platform/windowsystem.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
 
 namespace pelinor::platform {
@@ -32,6 +33,17 @@ bool WindowSystem::qtApplicationActive()
 {
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance())
         && QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
+
+QString WindowSystem::copyClipboardTextToPrimarySelection()
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return {};
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString text = clipboard->text(QClipboard::Clipboard);
+    if (clipboard->supportsSelection())
+        clipboard->setText(text, QClipboard::Selection);
+    return text;
 }
 
 } // namespace pelinor::platform

@@ -47,8 +47,9 @@ public:
     virtual bool activateWindow(WindowHandle window) = 0;
 
     /// Sends the paste keystroke to whatever window has the keyboard focus now. The chord is chosen for
-    /// `target`: Ctrl+Shift+V for terminal emulators, Ctrl+V otherwise. Returns false when no keystroke
-    /// could be sent.
+    /// `target` by pasteChordFor(): Ctrl+V for most programs, Ctrl+Shift+V for terminal emulators, and
+    /// Shift+Insert for the terminals that paste only the PRIMARY selection, which is then first given the
+    /// clipboard's text. Returns false when no keystroke could be sent.
     virtual bool sendPaste(WindowHandle target) = 0;
 
     /// Whether this program is the active application (one of its windows has the focus).
@@ -64,6 +65,10 @@ protected:
 
     /// Qt's view of whether this program is active.
     static bool qtApplicationActive();
+
+    /// Makes this program the owner of the PRIMARY selection, holding the clipboard's text, where the
+    /// platform has such a selection; returns that text.
+    static QString copyClipboardTextToPrimarySelection();
 
 private:
     bool m_lastActive = false;

@@ -1,6 +1,8 @@
 #include "platform/fake/fakeshellopener.h"
 #include "platform/fake/fakewindowsystem.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -78,9 +80,35 @@ private Q_SLOTS:
         };
         QCOMPARE(system.log(), expected);
         QCOMPARE(system.calls().at(1),
-            (FakeWindowSystem::Call{FakeWindowSystem::Call::Kind::Paste, writer, true, platform::PasteChord::CtrlV}));
+            (FakeWindowSystem::Call{
+                FakeWindowSystem::Call::Kind::Paste, writer, true, platform::PasteChord::CtrlV, {}}));
         system.clearCalls();
         QVERIFY(system.log().isEmpty());
+    }
+
+    void pasteRecordsTheChordAndThePrimarySelectionByWindowClass_data()
+    {
+        QTest::addColumn<QString>("windowClass");
+        QTest::addColumn<QString>("paste");
+        const QString text = QStringLiteral("привет");
+        QTest::newRow("word processor") << QStringLiteral("libreoffice-writer") << QStringLiteral("paste 21 Ctrl+V");
+        QTest::newRow("unknown class") << QString() << QStringLiteral("paste 21 Ctrl+V");
+        QTest::newRow("VTE terminal") << QStringLiteral("Lxterminal") << QStringLiteral("paste 21 Ctrl+Shift+V");
+        QTest::newRow("konsole") << QStringLiteral("konsole") << QStringLiteral("paste 21 Ctrl+Shift+V");
+        QTest::newRow("xterm") << QStringLiteral("XTerm") << QStringLiteral("paste 21 Shift+Insert PRIMARY=") + text;
+        QTest::newRow("rxvt-unicode") << QStringLiteral("URxvt")
+                                      << QStringLiteral("paste 21 Shift+Insert PRIMARY=") + text;
+    }
+
+    void pasteRecordsTheChordAndThePrimarySelectionByWindowClass()
+    {
+        QFETCH(QString, windowClass);
+        QFETCH(QString, paste);
+        FakeWindowSystem system;
+        const WindowHandle window = system.addWindow(21, QStringLiteral("target"), windowClass);
+        QGuiApplication::clipboard()->setText(QStringLiteral("привет"));
+        QVERIFY(system.sendPaste(window));
+        QCOMPARE(system.log(), QStringList{paste});
     }
 
     void closingTheFrontWindowLeavesNoneInFront()

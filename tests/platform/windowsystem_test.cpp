@@ -21,13 +21,21 @@ private Q_SLOTS:
         QTest::addColumn<PasteChord>("chord");
         const auto row
             = [](const char* name, QStringList names, PasteChord chord) { QTest::newRow(name) << names << chord; };
-        row("xterm instance and class", {QStringLiteral("xterm"), QStringLiteral("XTerm")}, PasteChord::CtrlShiftV);
+        // xterm and the rxvt family bind no key to the clipboard; Shift+Insert pastes PRIMARY.
+        row("xterm instance and class", {QStringLiteral("xterm"), QStringLiteral("XTerm")}, PasteChord::ShiftInsert);
+        row("uxterm", {QStringLiteral("uxterm"), QStringLiteral("UXTerm")}, PasteChord::ShiftInsert);
+        row("xterm class alone", {QStringLiteral("XTerm")}, PasteChord::ShiftInsert);
+        row("rxvt-unicode", {QStringLiteral("urxvt"), QStringLiteral("URxvt")}, PasteChord::ShiftInsert);
+        row("rxvt-unicode by its package name", {QStringLiteral("rxvt-unicode"), QStringLiteral("URxvt")},
+            PasteChord::ShiftInsert);
+        row("rxvt", {QStringLiteral("rxvt"), QStringLiteral("XTerm")}, PasteChord::ShiftInsert);
+        row("lxterminal (VTE)", {QStringLiteral("lxterminal"), QStringLiteral("Lxterminal")}, PasteChord::CtrlShiftV);
+        row("sakura (VTE)", {QStringLiteral("sakura"), QStringLiteral("Sakura")}, PasteChord::CtrlShiftV);
         row("gnome-terminal", {QStringLiteral("gnome-terminal-server"), QStringLiteral("Gnome-terminal")},
             PasteChord::CtrlShiftV);
         row("konsole", {QStringLiteral("konsole"), QStringLiteral("konsole")}, PasteChord::CtrlShiftV);
         row("kitty", {QStringLiteral("kitty")}, PasteChord::CtrlShiftV);
         row("Alacritty", {QStringLiteral("Alacritty")}, PasteChord::CtrlShiftV);
-        row("urxvt", {QStringLiteral("urxvt"), QStringLiteral("URxvt")}, PasteChord::CtrlShiftV);
         row("xfce4-terminal", {QStringLiteral("Xfce4-terminal")}, PasteChord::CtrlShiftV);
         row("tilix", {QStringLiteral("tilix"), QStringLiteral("Tilix")}, PasteChord::CtrlShiftV);
         row("terminator", {QStringLiteral("Terminator")}, PasteChord::CtrlShiftV);
@@ -47,6 +55,7 @@ private Q_SLOTS:
         QFETCH(QStringList, names);
         QFETCH(PasteChord, chord);
         QCOMPARE(platform::pasteChordName(platform::pasteChordFor(names)), platform::pasteChordName(chord));
+        QCOMPARE(platform::pastesPrimarySelection(platform::pasteChordFor(names)), chord == PasteChord::ShiftInsert);
     }
 
     void nullBackendIsUnavailableAndHarmless()

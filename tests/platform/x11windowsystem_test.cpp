@@ -10,9 +10,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdio>
@@ -173,14 +178,92 @@ private Q_SLOTS:
         QCOMPARE(m_other.lines().filter(QStringLiteral("chord ")).size(), 1);
     }
 
-    void terminalWindowsGetCtrlShiftV()
+    void terminalWindowsGetTheirOwnChord_data()
     {
+        QTest::addColumn<QString>("instance");
+        QTest::addColumn<QString>("windowClass");
+        QTest::addColumn<QString>("chord");
+        QTest::addColumn<bool>("primary"); // whether the PRIMARY selection is given the clipboard's text
+        QTest::newRow("VTE terminal") << QStringLiteral("lxterminal") << QStringLiteral("Lxterminal")
+                                      << QStringLiteral("chord Ctrl+Shift+V") << false;
+        QTest::newRow("xterm") << QStringLiteral("xterm") << QStringLiteral("XTerm")
+                               << QStringLiteral("chord Shift+Insert") << true;
+        QTest::newRow("rxvt-unicode") << QStringLiteral("urxvt") << QStringLiteral("URxvt")
+                                      << QStringLiteral("chord Shift+Insert") << true;
+    }
+
+    void terminalWindowsGetTheirOwnChord()
+    {
+        QFETCH(QString, instance);
+        QFETCH(QString, windowClass);
+        QFETCH(QString, chord);
+        QFETCH(bool, primary);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("primary before"), QClipboard::Selection);
+        clipboard->setText(QStringLiteral("привет"));
+
         PasteTarget terminal;
-        QVERIFY(terminal.start(QStringLiteral("user@host: ~"), QStringLiteral("XTerm"), QStringLiteral("xterm")));
-        QCOMPARE(m_system->windowClass(terminal.window()), QStringLiteral("XTerm"));
+        QVERIFY(terminal.start(QStringLiteral("user@host: ~"), windowClass, instance));
+        QCOMPARE(m_system->windowClass(terminal.window()), windowClass);
         QVERIFY(m_system->activateWindow(terminal.window()));
         QVERIFY(m_system->sendPaste(terminal.window()));
-        QCOMPARE(terminal.waitForLineStartingWith(QStringLiteral("chord ")), QStringLiteral("chord Ctrl+Shift+V"));
+        QCOMPARE(terminal.waitForLineStartingWith(QStringLiteral("chord ")), chord);
+        QCOMPARE(clipboard->text(QClipboard::Selection),
+            primary ? QStringLiteral("привет") : QStringLiteral("primary before"));
+        QCOMPARE(clipboard->text(), QStringLiteral("привет"));
+    }
+
+    // A real xterm, as Debian ships it, with `cat` writing what the terminal receives into a file.
+    void xtermReceivesTheText()
+    {
+        const QString xterm = QStandardPaths::findExecutable(QStringLiteral("xterm"));
+        QVERIFY2(!xterm.isEmpty(), "xterm is needed (Debian package xterm, scripts/dev.sh installs it)");
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString received = folder.filePath(QStringLiteral("received"));
+        const QString ready = folder.filePath(QStringLiteral("ready"));
+
+        QProcess terminal;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        terminal.setProcessEnvironment(environment);
+        // Without canonical input, cat gets each byte as it arrives rather than only after a Return.
+        terminal.start(xterm,
+            {QStringLiteral("-u8"), QStringLiteral("-title"), QStringLiteral("xterm cat"), QStringLiteral("-e"),
+                QStringLiteral("sh"), QStringLiteral("-c"),
+                QStringLiteral("stty -icanon; : > \"$1\"; exec cat > \"$0\""), received, ready});
+        QVERIFY2(terminal.waitForStarted(10000), qPrintable(terminal.errorString()));
+        const auto stop = qScopeGuard([&terminal] {
+            terminal.kill();
+            terminal.waitForFinished(5000);
+        });
+
+        // The window manager puts the new window in front.
+        WindowHandle window = 0;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                const WindowHandle front = m_system->foregroundWindow();
+                if (front != 0 && m_system->windowClass(front) == QStringLiteral("XTerm"))
+                    window = front;
+                return window != 0 && QFileInfo::exists(ready);
+            },
+            15000));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("привет"));
+        QVERIFY(m_system->activateWindow(window));
+        QVERIFY(m_system->sendPaste(window));
+
+        const QByteArray expected = QStringLiteral("привет").toUtf8();
+        QByteArray content;
+        const bool arrived = QTest::qWaitFor(
+            [&] {
+                QFile file(received);
+                content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+                return content.size() >= expected.size();
+            },
+            10000);
+        QVERIFY2(arrived, ("the terminal received " + content.toHex(' ')).constData());
+        QCOMPARE(content, expected);
     }
 
     void desktopAndDockWindowsAreExcluded_data()

@@ -12,8 +12,12 @@ namespace {
 // The fixed pieces of the rich-text document, around the charset, the font name, the size and the text.
 constexpr QLatin1StringView kRtfOpening(
     R"({\rtf1\ansi\ansicpg932\deff0\deflang1033\deflangfe1041{\fonttbl{\f0\fnil\fcharset)");
-constexpr QLatin1StringView kRtfAfterFontName(R"(;}}\viewkind4\uc1\pard\lang1041\f0\)");
+constexpr QLatin1StringView kRtfAfterFontName(R"(;}}\viewkind4\uc1\pard)");
+constexpr QLatin1StringView kRtfWorkFileLanguage(R"(\lang1041)");
+constexpr QLatin1StringView kRtfBeforeSize(R"(\f0\)");
 constexpr QLatin1StringView kRtfClosing(R"(\f1\par})");
+// A word processor takes a paragraph mark at the end of pasted rich text as a paragraph break of its own.
+constexpr QLatin1StringView kRtfClipboardClosing("}");
 
 void appendHex4(QString& out, char16_t unit)
 {
@@ -63,6 +67,25 @@ QString cssString(const QString& text)
     return out;
 }
 
+QString rtfDocument(int charset, int pointSize, const QString& fontName, const QString& languageTag, QStringView text,
+    QLatin1StringView closing)
+{
+    QString out;
+    out.reserve(kRtfOpening.size() + fontName.size() + text.size() * 8 + 64);
+    out += kRtfOpening;
+    out += QString::number(isRtfFontCharset(charset) ? charset : 0);
+    out += QLatin1Char(' ');
+    out += fontName;
+    out += kRtfAfterFontName;
+    out += languageTag;
+    out += kRtfBeforeSize;
+    out += QLatin1StringView("fs");
+    out += QString::number(2 * static_cast<qint64>(pointSize));
+    out += rtfUnicodeEscapes(text);
+    out += closing;
+    return out;
+}
+
 } // namespace
 
 QString hexCharRefs(QStringView text)
@@ -109,18 +132,13 @@ bool isRtfFontCharset(int charset)
 
 QString makeRtfDocument(int charset, int pointSize, const QString& fontName, QStringView text)
 {
-    QString out;
-    out.reserve(kRtfOpening.size() + fontName.size() + text.size() * 8 + 64);
-    out += kRtfOpening;
-    out += QString::number(isRtfFontCharset(charset) ? charset : 0);
-    out += QLatin1Char(' ');
-    out += fontName;
-    out += kRtfAfterFontName;
-    out += QLatin1StringView("fs");
-    out += QString::number(2 * static_cast<qint64>(pointSize));
-    out += rtfUnicodeEscapes(text);
-    out += kRtfClosing;
-    return out;
+    return rtfDocument(charset, pointSize, fontName, QString(kRtfWorkFileLanguage), text, kRtfClosing);
+}
+
+QString makeClipboardRtf(int charset, int pointSize, const QString& fontName, int language, QStringView text)
+{
+    const QString languageTag = language > 0 ? QStringLiteral("\\lang") + QString::number(language) : QString();
+    return rtfDocument(charset, pointSize, fontName, languageTag, text, kRtfClipboardClosing);
 }
 
 QString makeHtmlDocument(int pointSize, const QString& fontName, QStringView text)

@@ -25,8 +25,14 @@ bool isRtfFontCharset(int charset);
 
 /// The one-line rich-text document of a transfer: a font table with the font `fontName` of `charset`,
 /// the size `pointSize` (written in half-points, "fs36" for 18 points) and the text as Unicode escapes.
-/// Apart from the font name the document is ASCII.
+/// Apart from the font name the document is ASCII. This is the content of Work.rtf.
 QString makeRtfDocument(int charset, int pointSize, const QString& fontName, QStringView text);
+
+/// The rich text that a transfer puts on the clipboard: the document of makeRtfDocument() without its closing
+/// paragraph mark, so that a word processor inserts the text into the line at the caret instead of as a
+/// paragraph of its own, and with the text tagged "\lang" + `language` (a Windows language id such as 1049)
+/// so that it is spell-checked in its own language; `language` 0 leaves the text without a language tag.
+QString makeClipboardRtf(int charset, int pointSize, const QString& fontName, int language, QStringView text);
 
 /// An HTML page with the text in the font `fontName` at `pointSize` points, for programs that take HTML
 /// rather than rich text from the clipboard. Spaces are kept, a line break (CR LF, lone CR or LF) becomes

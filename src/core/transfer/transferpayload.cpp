@@ -51,8 +51,7 @@ std::optional<TransferPayload> transferPayload(int mode, QStringView text, const
         payload.plainText = decCharRefs(units);
         break;
     case TransferContent::RichText:
-        payload.rtf
-            = encodeCp932(makeRtfDocument(font.charset, font.pointSize, font.name, units) + QStringLiteral("\r\n"));
+        payload.rtf = encodeCp932(makeClipboardRtf(font.charset, font.pointSize, font.name, font.language, units));
         payload.html = makeHtmlDocument(font.pointSize, font.name, units);
         payload.writesWorkRtf = info->route == RichTextRoute::WorkFile;
         [[fallthrough]];
@@ -71,14 +70,13 @@ PreparedTransfer prepareTransfer(int mode, QStringView text, const RichTextFont&
     if (!prepared.payload || !prepared.payload->writesWorkRtf)
         return prepared;
 
-    WorkRtfResult written
+    // The file keeps its own form; the clipboard carries the same font, size and text in the clipboard's form.
+    const WorkRtfResult written
         = writeWorkRtf(systemFolder, font.charset, font.pointSize, font.name, withLineBreaks(text, u"\r\n"));
     if (!written.ok()) {
         prepared.payload.reset();
         prepared.error = written.error;
-        return prepared;
     }
-    prepared.payload->rtf = std::move(written.content);
     return prepared;
 }
 

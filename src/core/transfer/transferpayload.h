@@ -22,13 +22,14 @@ struct TransferPayload {
     /// The plain Unicode text: the references of the reference modes, otherwise the text itself with its
     /// line breaks as LF, the clipboard's own convention.
     QString plainText;
-    /// The rich text of the rich-text modes, the bytes Work.rtf holds (code page 932, one line and CR LF);
-    /// empty for the other modes. Put on the clipboard as "text/rtf" and "application/rtf".
+    /// The rich text of the rich-text modes, makeClipboardRtf() in code page 932: the font, size and text of
+    /// Work.rtf, without a closing paragraph mark and tagged with the font's language; empty for the other
+    /// modes. Put on the clipboard as "text/rtf" and "application/rtf".
     QByteArray rtf;
     /// An HTML page with the same font and size and the same text, beside the rich text; empty for the
     /// other modes.
     QString html;
-    /// The rich text takes the work-file route: Work.rtf is written and its content copied.
+    /// The rich text takes the work-file route: Work.rtf is written as well, and a failure stops the transfer.
     bool writesWorkRtf = false;
 
     [[nodiscard]] bool isRich() const { return !rtf.isEmpty(); }
@@ -49,10 +50,10 @@ struct PreparedTransfer {
     [[nodiscard]] bool ok() const { return error.isEmpty(); }
 };
 
-/// transferPayload(), and for the work-file modes (2 and 11) the writing of Work.rtf into `systemFolder`:
-/// the payload's rich text is then exactly what the file holds when read back. If the file cannot be
-/// written or read back the result has no payload and a message for the user: the transfer stops, the
-/// clipboard keeps its content and nothing is pasted.
+/// transferPayload(), and for the work-file modes (2 and 11) the writing of Work.rtf into `systemFolder`,
+/// with the payload's font, size and text. If the file cannot be written or read back the result has no
+/// payload and a message for the user: the transfer stops, the clipboard keeps its content and nothing is
+/// pasted.
 PreparedTransfer prepareTransfer(int mode, QStringView text, const RichTextFont& font, const QString& systemFolder);
 
 } // namespace pelinor::core

@@ -7,8 +7,12 @@ QString FakeWindowSystem::Call::toString() const
     const QString number = QString::number(window);
     if (kind == Kind::Activate)
         return QStringLiteral("activate ") + number + (succeeded ? QStringLiteral(" ok") : QStringLiteral(" refused"));
-    return QStringLiteral("paste ") + number + QLatin1Char(' ')
-        + (succeeded ? pasteChordName(chord) : QStringLiteral("failed"));
+    if (!succeeded)
+        return QStringLiteral("paste ") + number + QStringLiteral(" failed");
+    QString line = QStringLiteral("paste ") + number + QLatin1Char(' ') + pasteChordName(chord);
+    if (pastesPrimarySelection(chord))
+        line += QStringLiteral(" PRIMARY=") + primaryText;
+    return line;
 }
 
 FakeWindowSystem::FakeWindowSystem(QObject* parent)
@@ -111,14 +115,17 @@ bool FakeWindowSystem::activateWindow(WindowHandle window)
     const bool ok = m_available && !m_refuseAll && it != m_windows.cend() && !it->refusesActivation;
     if (ok)
         m_foreground = window;
-    m_calls.append(Call{Call::Kind::Activate, window, ok, PasteChord::CtrlV});
+    m_calls.append(Call{Call::Kind::Activate, window, ok, PasteChord::CtrlV, {}});
     return ok;
 }
 
 bool FakeWindowSystem::sendPaste(WindowHandle target)
 {
     const PasteChord chord = pasteChordFor({windowClass(target)});
-    m_calls.append(Call{Call::Kind::Paste, target, m_available, chord});
+    Call call{Call::Kind::Paste, target, m_available, chord, {}};
+    if (m_available && pastesPrimarySelection(chord))
+        call.primaryText = copyClipboardTextToPrimarySelection();
+    m_calls.append(call);
     return m_available;
 }
 

@@ -11,7 +11,7 @@ namespace pelinor::platform {
 
 /// A scripted desktop for tests: the test creates windows with titles and classes, puts one in front, decides
 /// which activations succeed and whether this program is active. Every activation and paste is recorded in
-/// order.
+/// order, with the chord the X11 backend would send and the text it would put into the PRIMARY selection.
 class FakeWindowSystem final : public WindowSystem {
     Q_OBJECT
 public:
@@ -22,9 +22,12 @@ public:
         WindowHandle window = 0;
         bool succeeded = false;
         PasteChord chord = PasteChord::CtrlV; ///< for pastes
+        /// For a paste with a chord that pastes the PRIMARY selection: the text that selection was given.
+        QString primaryText;
 
         bool operator==(const Call&) const = default;
-        /// "activate 3 ok", "activate 3 refused", "paste 3 Ctrl+V", "paste 3 failed".
+        /// "activate 3 ok", "activate 3 refused", "paste 3 Ctrl+V", "paste 3 failed", and for a paste of the
+        /// PRIMARY selection "paste 3 Shift+Insert PRIMARY=<text>".
         QString toString() const;
     };
 

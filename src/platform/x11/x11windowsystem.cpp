@@ -30,6 +30,7 @@ constexpr quint32 keysymShiftL = 0xffe1;
 constexpr quint32 keysymShiftR = 0xffe2;
 constexpr quint32 keysymLowerV = 0x0076;
 constexpr quint32 keysymUpperV = 0x0056;
+constexpr quint32 keysymInsert = 0xff63;
 
 // EWMH source indication "pager": the request comes on the user's behalf, so focus-stealing prevention of
 // the window manager does not apply.
@@ -359,20 +360,40 @@ bool X11WindowSystem::sendPaste(WindowHandle target)
     const quint8 control = keycodeFor({keysymControlL, keysymControlR});
     const quint8 shift = keycodeFor({keysymShiftL, keysymShiftR});
     const quint8 v = keycodeFor({keysymLowerV, keysymUpperV});
-    if (control == 0 || v == 0 || (chord == PasteChord::CtrlShiftV && shift == 0))
+    const quint8 insert = keycodeFor({keysymInsert});
+
+    // The keys held down around the chord's key, outermost first.
+    QList<quint8> modifiers;
+    quint8 key = 0;
+    switch (chord) {
+    case PasteChord::CtrlV:
+        modifiers = {control};
+        key = v;
+        break;
+    case PasteChord::CtrlShiftV:
+        modifiers = {control, shift};
+        key = v;
+        break;
+    case PasteChord::ShiftInsert:
+        modifiers = {shift};
+        key = insert;
+        break;
+    }
+    if (key == 0 || modifiers.contains(0))
         return false;
+    if (pastesPrimarySelection(chord))
+        copyClipboardTextToPrimarySelection();
 
     struct Stroke {
         quint8 type;
         quint8 key;
     };
-    QList<Stroke> strokes{{XCB_KEY_PRESS, control}};
-    if (chord == PasteChord::CtrlShiftV)
-        strokes.append({XCB_KEY_PRESS, shift});
-    strokes.append({{XCB_KEY_PRESS, v}, {XCB_KEY_RELEASE, v}});
-    if (chord == PasteChord::CtrlShiftV)
-        strokes.append({XCB_KEY_RELEASE, shift});
-    strokes.append({XCB_KEY_RELEASE, control});
+    QList<Stroke> strokes;
+    for (quint8 modifier : std::as_const(modifiers))
+        strokes.append({XCB_KEY_PRESS, modifier});
+    strokes.append({{XCB_KEY_PRESS, key}, {XCB_KEY_RELEASE, key}});
+    for (auto it = modifiers.crbegin(); it != modifiers.crend(); ++it)
+        strokes.append({XCB_KEY_RELEASE, *it});
 
     QList<xcb_void_cookie_t> cookies;
     for (const Stroke& stroke : strokes)

@@ -270,8 +270,9 @@ void TPadFrm::applyPageFonts(int page)
     m_edit->setPalette(palette);
 
     m_buffer->clear();
-    m_bufferFont = core::RichTextFont{settings.text(phonetic ? SettingKey::UsrSubFont : SettingKey::UsrMainFont),
-                                      m_transferSize, phonetic ? 0 : settings.scriptCharset()};
+    m_bufferFont
+        = core::richTextFontOf(phonetic ? core::TransferArea::Phonetic : core::TransferArea::Foreign, settings);
+    m_bufferFont.pointSize = m_transferSize;
     QFont bufferFont(m_bufferFont.name);
     bufferFont.setPointSize(m_bufferFont.pointSize);
     m_buffer->setFont(bufferFont);

@@ -1,3 +1,4 @@
+#include "core/app/inputmodes.h"
 #include "core/app/settings.h"
 #include "core/common/textcodec.h"
 #include "core/transfer/transferaftermath.h"
@@ -6,6 +7,7 @@
 #include "support/tempworld.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -21,9 +23,9 @@ const QString kSchwa = QString::fromUtf16(u"\u0259");
 const RichTextFont kMainFont{u"Times New Roman"_qs, 18, 204};
 const RichTextFont kSubFont{u"Segoe UI"_qs, 16, 0};
 
-QByteArray workRtfBytes(const RichTextFont& font, const QString& text)
+QByteArray clipboardRtfBytes(const RichTextFont& font, const QString& text)
 {
-    return encodeCp932(makeRtfDocument(font.charset, font.pointSize, font.name, text) + u"\r\n"_qs);
+    return encodeCp932(makeClipboardRtf(font.charset, font.pointSize, font.name, font.language, text));
 }
 
 struct ModeCase {
@@ -56,7 +58,7 @@ TEST_P(ModeTable, ProducesTheModesContent)
     EXPECT_EQ(payload->plainText, c.plainText);
     EXPECT_EQ(payload->writesWorkRtf, c.workFile);
     if (c.rich) {
-        EXPECT_EQ(payload->rtf, workRtfBytes(font, kDa + u"\r\n"_qs));
+        EXPECT_EQ(payload->rtf, clipboardRtfBytes(font, kDa + u"\r\n"_qs));
         EXPECT_EQ(payload->html, makeHtmlDocument(font.pointSize, font.name, kDa + u"\r\n"_qs));
     } else {
         EXPECT_TRUE(payload->rtf.isEmpty());
@@ -94,7 +96,7 @@ TEST(TransferPayload, EveryLineBreakFormIsTheCrLfPair)
         EXPECT_EQ(transferPayload(3, text, kMainFont)->plainText, u"&#x0061;&#x000D;&#x000A;&#x0062;"_qs);
         EXPECT_EQ(transferPayload(4, text, kMainFont)->plainText, u"&#97;&#13;&#10;&#98;"_qs);
         const auto rich = transferPayload(1, text, kMainFont);
-        EXPECT_EQ(rich->rtf, workRtfBytes(kMainFont, u"a\r\nb"_qs));
+        EXPECT_EQ(rich->rtf, clipboardRtfBytes(kMainFont, u"a\r\nb"_qs));
         EXPECT_EQ(rich->plainText, u"a\nb"_qs);
         EXPECT_EQ(transferPayload(14, text, kSubFont)->plainText, u"a\nb"_qs);
     }
@@ -131,7 +133,10 @@ TEST_F(PrepareTransferTest, DefaultSettingsGiveTheWorkedExample)
         QByteArray(R"({\rtf1\ansi\ansicpg932\deff0\deflang1033\deflangfe1041{\fonttbl{\f0\fnil\fcharset)"
                    R"(204 Times New Roman;}}\viewkind4\uc1\pard\lang1041\f0\fs36\u1076?\u1072?\f1\par})"
                    "\r\n"));
-    EXPECT_EQ(prepared.payload->rtf, file);
+    // The clipboard carries the same font, size and text, in the line at the caret and in Russian.
+    EXPECT_EQ(prepared.payload->rtf,
+        QByteArray(R"({\rtf1\ansi\ansicpg932\deff0\deflang1033\deflangfe1041{\fonttbl{\f0\fnil\fcharset)"
+                   R"(204 Times New Roman;}}\viewkind4\uc1\pard\lang1049\f0\fs36\u1076?\u1072?})"));
     EXPECT_EQ(prepared.payload->plainText, kDa);
 
     const PreparedTransfer phonetic
@@ -165,17 +170,102 @@ TEST_F(PrepareTransferTest, FailedWorkFileStopsTheTransfer)
     EXPECT_TRUE(prepareTransfer(1, kDa, kMainFont, m_world.path(u"missing"_qs)).payload);
 }
 
+namespace {
+
+struct ClipboardRtfCase {
+    const char* name;
+    int mode;
+    Script script;
+    QString text;
+    QString escapes; // the text as the rich text carries it
+    QString language; // the one language tag of the text; empty for none
+};
+
+void PrintTo(const ClipboardRtfCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+// The number of every "\lang<number>" of a rich text (the header's "\deflang" is another control word).
+QStringList languageTags(const QString& rtf)
+{
+    QStringList tags;
+    static const QRegularExpression tag(uR"(\\lang(\d+))"_qs);
+    for (auto it = tag.globalMatch(rtf); it.hasNext();)
+        tags.append(it.next().captured(1));
+    return tags;
+}
+
+} // namespace
+
+class ClipboardRtfTable : public testing::TestWithParam<ClipboardRtfCase> {
+protected:
+    TempWorld m_world;
+};
+
+// A word processor inserts pasted rich text into the line at the caret unless the text ends with a paragraph
+// mark, and checks its spelling in the language the text is tagged with.
+TEST_P(ClipboardRtfTable, InsertsIntoTheLineInTheScriptsLanguage)
+{
+    const ClipboardRtfCase& c = GetParam();
+    Settings settings;
+    settings.setScriptName(scriptInfo(c.script).name);
+    settings.setScriptCharset(scriptInfo(c.script).charset);
+    const TransferArea area = transferAreaOf(c.mode);
+    const RichTextFont font = richTextFontOf(area, settings);
+
+    const PreparedTransfer prepared = prepareTransfer(c.mode, c.text, font, m_world.path());
+    ASSERT_TRUE(prepared.ok()) << prepared.error.toStdString();
+    const QString rtf = QString::fromLatin1(prepared.payload->rtf);
+    // No paragraph mark ("\\pard" resets the paragraph's formatting, which is something else).
+    EXPECT_FALSE(rtf.contains(QRegularExpression(uR"(\\par\b)"_qs))) << rtf.toStdString();
+    EXPECT_TRUE(rtf.endsWith(c.escapes + u"}"_qs)) << rtf.toStdString();
+    const QStringList expectedTags = c.language.isEmpty() ? QStringList() : QStringList{c.language};
+    EXPECT_EQ(languageTags(rtf), expectedTags) << rtf.toStdString();
+    EXPECT_TRUE(rtf.contains(u"\\fcharset"_qs + QString::number(font.charset) + u" "_qs + font.name + u";"_qs));
+
+    // Work.rtf keeps its own bytes: Japanese text language and the closing paragraph mark.
+    if (prepared.payload->writesWorkRtf) {
+        EXPECT_TRUE(m_world.readBytes(u"Work.rtf"_qs)
+                        .endsWith(c.escapes.toLatin1()
+                            + R"(\f1\par})"
+                              "\r\n"));
+        EXPECT_TRUE(m_world.readBytes(u"Work.rtf"_qs).contains(R"(\pard\lang1041\f0)"));
+    } else {
+        EXPECT_FALSE(m_world.exists(u"Work.rtf"_qs));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Transfer, ClipboardRtfTable,
+    testing::Values(ClipboardRtfCase{"Mode1Russian", 1, Script::Russian, QString::fromUtf16(u"\u043F\u0440"),
+                        u"\\u1087?\\u1088?"_qs, u"1049"_qs},
+        ClipboardRtfCase{"Mode1Greek", 1, Script::Greek, QString::fromUtf16(u"\u03B1"), u"\\u945?"_qs, u"1032"_qs},
+        ClipboardRtfCase{
+            "Mode1Ukrainian", 1, Script::Ukrainian, QString::fromUtf16(u"\u0491"), u"\\u1169?"_qs, u"1058"_qs},
+        ClipboardRtfCase{"Mode2Russian", 2, Script::Russian, QString::fromUtf16(u"\u043F\u0440"),
+            u"\\u1087?\\u1088?"_qs, u"1049"_qs},
+        ClipboardRtfCase{"Mode2Greek", 2, Script::Greek, QString::fromUtf16(u"\u03B1"), u"\\u945?"_qs, u"1032"_qs},
+        ClipboardRtfCase{
+            "Mode2Ukrainian", 2, Script::Ukrainian, QString::fromUtf16(u"\u0491"), u"\\u1169?"_qs, u"1058"_qs},
+        // A final line break stays a line break of the text, not a paragraph mark.
+        ClipboardRtfCase{"Mode2FinalLineBreak", 2, Script::Russian, u"a\r\n"_qs, u"\\u97?\\u13?\\u10?"_qs, u"1049"_qs},
+        ClipboardRtfCase{"Mode11PhoneticWithoutLanguage", 11, Script::Greek, QString::fromUtf16(u"\u0259"),
+            u"\\u601?"_qs, QString()}),
+    [](const testing::TestParamInfo<ClipboardRtfCase>& p) { return std::string(p.param.name); });
+
 TEST(RichTextFont, FollowsTheAreaAndTheScript)
 {
     Settings settings;
-    EXPECT_EQ(richTextFontOf(TransferArea::Foreign, settings), (RichTextFont{u"Times New Roman"_qs, 18, 204}));
-    EXPECT_EQ(richTextFontOf(TransferArea::Phonetic, settings), (RichTextFont{u"Segoe UI"_qs, 16, 0}));
+    EXPECT_EQ(richTextFontOf(TransferArea::Foreign, settings), (RichTextFont{u"Times New Roman"_qs, 18, 204, 1049}));
+    EXPECT_EQ(richTextFontOf(TransferArea::Phonetic, settings), (RichTextFont{u"Segoe UI"_qs, 16, 0, 0}));
 
     settings.setScriptCharset(161);
+    settings.setScriptName(scriptInfo(Script::Greek).name);
     settings.setText(SettingKey::UsrSubFont, u"Charis SIL"_qs);
     settings.setInteger(SettingKey::UsrSubFontSize, 20);
     EXPECT_EQ(richTextFontOf(TransferArea::Foreign, settings).charset, 161);
-    EXPECT_EQ(richTextFontOf(TransferArea::Phonetic, settings), (RichTextFont{u"Charis SIL"_qs, 20, 0}));
+    EXPECT_EQ(richTextFontOf(TransferArea::Foreign, settings).language, 1032);
+    EXPECT_EQ(richTextFontOf(TransferArea::Phonetic, settings), (RichTextFont{u"Charis SIL"_qs, 20, 0, 0}));
 }
 
 TEST(TransferModeNames, CaptionsAndLabels)

@@ -1,6 +1,6 @@
 // A separate program with one text field, for the X11 window system test: it prints its window id once the
-// window is shown ("window <id>"), every text change ("text <text>") and every Ctrl chord on V it receives
-// ("chord Ctrl+V" or "chord Ctrl+Shift+V"), one line each, UTF-8, flushed.
+// window is shown ("window <id>"), every text change ("text <text>") and every paste chord it receives
+// ("chord Ctrl+V", "chord Ctrl+Shift+V" or "chord Shift+Insert"), one line each, UTF-8, flushed.
 //   pastetarget --title TITLE [--class CLASS] [-name INSTANCE]
 // (-name is Qt's own option for the instance part of WM_CLASS; --class sets its class part.)
 
@@ -32,6 +32,8 @@ protected:
             if (key->key() == Qt::Key_V && (key->modifiers() & Qt::ControlModifier))
                 say((key->modifiers() & Qt::ShiftModifier) ? QStringLiteral("chord Ctrl+Shift+V")
                                                            : QStringLiteral("chord Ctrl+V"));
+            if (key->key() == Qt::Key_Insert && (key->modifiers() & Qt::ShiftModifier))
+                say(QStringLiteral("chord Shift+Insert"));
         }
         return QObject::eventFilter(watched, event);
     }

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolButton>
@@ -333,6 +334,41 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), kBefore);
         QTest::qWait(50);
         QVERIFY(f.desktop.log().isEmpty());
+    }
+
+    void thePadsRichTextGoesIntoTheLineInTheScriptsLanguage_data()
+    {
+        QTest::addColumn<int>("inputMode");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("rtfEnd");
+        QTest::newRow("Russian") << 1 << int(TPadFrm::RomajiPage) << u"да"_qs
+                                 << QByteArray("\\pard\\lang1049\\f0\\fs36\\u1076?\\u1072?}");
+        QTest::newRow("Greek") << 4 << int(TPadFrm::RomajiPage) << u"να"_qs
+                               << QByteArray("\\pard\\lang1032\\f0\\fs36\\u957?\\u945?}");
+        QTest::newRow("Ukrainian") << 6 << int(TPadFrm::RomajiPage) << u"ґа"_qs
+                                   << QByteArray("\\pard\\lang1058\\f0\\fs36\\u1169?\\u1072?}");
+        QTest::newRow("phonetic symbols, no language")
+            << 4 << int(TPadFrm::PhoneticPage) << u"ə"_qs << QByteArray("\\pard\\f0\\fs36\\u601?}");
+    }
+
+    void thePadsRichTextGoesIntoTheLineInTheScriptsLanguage()
+    {
+        QFETCH(int, inputMode);
+        QFETCH(int, page);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, rtfEnd);
+        Fixture f(inputMode, "UsrMainFontSize,18\r\nAutoPasteFlg,0\r\n");
+        const auto pad = f.openPad();
+        pad->tabs()->setCurrentIndex(page);
+        pad->sizeBox()->setEditText(u"18"_qs);
+        pad->inputLine()->setText(text);
+        pad->transferText();
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+        const QByteArray rtf = clipboardRtf();
+        QVERIFY2(rtf.startsWith("{\\rtf1") && rtf.endsWith(rtfEnd), rtf.constData());
+        // No paragraph mark ("\\pard" resets the paragraph's formatting, which is something else).
+        QVERIFY2(!QString::fromLatin1(rtf).contains(QRegularExpression(QStringLiteral(R"(\\par\b)"))), rtf.constData());
     }
 
     void theSizeFieldSetsTheSizeOfTheTransferredRichText_data()

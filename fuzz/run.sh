@@ -16,12 +16,14 @@ mkdir -p "$work" "$findings"
 
 targets=(fieldsplitter settings symboldatabase candidatefile wordbook textdecode textencode transferencode)
 failed=0
+failed_count=0
 summary=()
 for target in "${targets[@]}"; do
     exe=$bin_dir/$target
     if [ ! -x "$exe" ]; then
         echo "missing fuzz target $exe" >&2
         failed=1
+        failed_count=$((failed_count + 1))
         continue
     fi
     mkdir -p "$work/$target"
@@ -34,6 +36,7 @@ for target in "${targets[@]}"; do
     found=$(find "$findings" -name "$target-*" -type f | wc -l)
     if [ "$status" -ne 0 ] || [ "$found" -ne 0 ]; then
         failed=1
+        failed_count=$((failed_count + 1))
         echo "-- $target failed (exit $status); the end of its log:"
         tail -n 60 "$log"
     fi
@@ -42,4 +45,5 @@ done
 
 echo "== fuzzing, ${seconds} s per target"
 printf '%s\n' "${summary[@]}"
+echo "fuzzing: $((${#targets[@]} - failed_count)) passed, $failed_count failed"
 exit "$failed"

@@ -2,6 +2,12 @@
 # Set-up, build and run for a Debian machine.
 #   scripts/dev.sh run    installs what is missing, builds and starts Pelinor
 #   scripts/dev.sh test   installs what is missing, builds and runs the whole test suite
+#   scripts/dev.sh sanitize
+#                         builds everything with AddressSanitizer and UndefinedBehaviorSanitizer in
+#                         build-sanitize and runs the whole test suite there
+#   scripts/dev.sh fuzz [seconds]
+#                         builds the libFuzzer targets with clang in build-fuzz and runs each of them for
+#                         the given time (default 60 s) on its seed corpus
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -16,10 +22,12 @@ packages=(
     fonts-noto-cjk fonts-liberation fonts-sil-charis fonts-dejavu-core
     pandoc unrtf
 )
+# The fuzz targets need clang's libFuzzer.
+fuzz_packages=(clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "${packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -35,6 +43,39 @@ build() {
     cmake --build "$build_dir" -j "$(nproc)"
 }
 
+# ccache speeds up repeated builds when it is there; nothing requires it.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
+# Sanitizer reports stop the program; the suppressions name only libraries outside this project.
+sanitizer_environment() {
+    local supp=$PWD/scripts/sanitizers
+    export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_init_order=1:detect_stack_use_after_return=0
+    export LSAN_OPTIONS=suppressions=$supp/lsan.supp:print_suppressions=0
+    export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:suppressions=$supp/ubsan.supp
+}
+
+sanitize() {
+    local dir=${PELINOR_SANITIZE_BUILD_DIR:-build-sanitize}
+    sanitizer_environment
+    # -O1 keeps the instrumented tests quick to build and run; line tables are enough for the reports.
+    cmake -S . -B "$dir" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
+        -DPELINOR_SANITIZE=ON -DPELINOR_BUILD_TESTS=ON -DPELINOR_BUILD_BENCH=OFF
+    cmake --build "$dir" -j "$(nproc)"
+    ctest --test-dir "$dir" --output-on-failure -j "$(nproc)" --timeout 600
+}
+
+fuzz() {
+    local seconds=${1:-60}
+    local dir=${PELINOR_FUZZ_BUILD_DIR:-build-fuzz}
+    sanitizer_environment
+    cmake -S . -B "$dir" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++ -DPELINOR_FUZZ=ON
+    cmake --build "$dir" -j "$(nproc)"
+    bash fuzz/run.sh "$dir/fuzz" "$seconds"
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -46,8 +87,16 @@ test)
     build
     ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" --timeout 300
     ;;
+sanitize)
+    install_missing
+    sanitize
+    ;;
+fuzz)
+    install_missing "${fuzz_packages[@]}"
+    fuzz "${2:-60}"
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|sanitize|fuzz [seconds]" >&2
     exit 2
     ;;
 esac

@@ -38,6 +38,34 @@ QString decodeUtf16(const QByteArray& bytes, bool littleEndian)
     return text;
 }
 
+bool isCp932LeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool isCp932TrailByte(unsigned char byte)
+{
+    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+}
+
+// True when code page 932 bytes end with the first byte of a double-byte character whose second byte is
+// missing: a file cut in the middle of a character.
+bool endsInsideCharacter(const QByteArray& bytes)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (!isCp932LeadByte(data[i]))
+            ++i;
+        else if (i + 1 == n)
+            return true;
+        else
+            i += isCp932TrailByte(data[i + 1]) ? 2 : 1;
+    }
+    return false;
+}
+
 QByteArray encodeUtf16(QStringView text, bool littleEndian)
 {
     QByteArray bytes;
@@ -113,7 +141,11 @@ bool fitsCp932(QStringView text)
 QString decodeCp932(const QByteArray& bytes)
 {
     QStringDecoder decoder(kCp932Name);
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
+    // The converter keeps a lone first byte at the end back for input that never comes: show the damage.
+    if (endsInsideCharacter(bytes))
+        text += QChar(QChar::ReplacementCharacter);
+    return text;
 }
 
 QString decodeUtf16Le(const QByteArray& bytes)
@@ -133,7 +165,10 @@ QString decodeText(const QByteArray& bytes, TextEncoding* detected)
         text = decodeUtf16(bytes.mid(2), false);
     } else if (startsWith(bytes, {0xEF, 0xBB, 0xBF})) {
         encoding = TextEncoding::Utf8;
-        text = QString::fromUtf8(bytes.mid(3));
+        // Only the file's own mark goes: a second one belongs to the text.
+        QStringDecoder decoder(
+            QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        text = decoder.decode(QByteArrayView(bytes).sliced(3));
     } else {
         text = decodeCp932(bytes);
     }

@@ -40,6 +40,40 @@ TEST(TextFile, DetectsByteOrderMarksElseCodePage932)
     EXPECT_EQ(decodeText(QByteArray("\xB7\xDE\xD8\xBC\xB1\x8C\xEA")), u"ｷﾞﾘｼｱ語"_qs);
 }
 
+// Only the first mark is the file's: a text that itself starts with U+FEFF keeps it in every encoding.
+TEST(TextFile, KeepsAMarkThatBelongsToTheText)
+{
+    const QString text = QChar(0xFEFF) + u"Я\r\n"_qs;
+    for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
+        TextEncoding found = TextEncoding::Cp932;
+        EXPECT_EQ(decodeText(encodeText(text, encoding), &found), text) << static_cast<int>(encoding);
+        EXPECT_EQ(found, encoding);
+    }
+    // A UTF-8 sequence cut off at the end of the file still shows as a replacement character.
+    EXPECT_EQ(decodeText(QByteArray("\xEF\xBB\xBF"
+                                    "a\xD0")),
+        u"a\uFFFD"_qs);
+}
+
+// A file cut inside a double-byte character shows the cut as a replacement character instead of losing
+// the byte without a trace.
+TEST(TextFile, ShowsACodePage932CharacterCutAtTheEnd)
+{
+    struct Case {
+        QByteArray bytes;
+        QString text;
+    };
+    const Case cases[] = {
+        {QByteArray("a\x82"), u"a\uFFFD"_qs}, {QByteArray("\x82\xA0\x82"), u"あ\uFFFD"_qs},
+        {QByteArray("\xE0"), u"\uFFFD"_qs}, {QByteArray("\x82\xA0"), u"あ"_qs},
+        {QByteArray("a\xB1"), u"aｱ"_qs}, // a half-width katakana is one byte
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(decodeCp932(c.bytes), c.text) << c.bytes.toHex().constData();
+        EXPECT_EQ(decodeText(c.bytes), c.text) << c.bytes.toHex().constData();
+    }
+}
+
 TEST(TextFile, WritesCodePage932WithDefaultCharacterAndCrLf)
 {
     TempWorld world;

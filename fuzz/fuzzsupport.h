@@ -107,13 +107,14 @@ inline QString writeScratch(const QString& name, const QByteArray& bytes)
     return path;
 }
 
-/// The lines as they read back from a file written in code page 932.
-inline QStringList throughCp932(const QStringList& lines)
+/// The lines as they read back from a file written by writeTextFileKeepingText(): code page 932 where it
+/// keeps every character, UTF-8 otherwise, so only half surrogates are lost.
+inline QStringList asKeptInFile(const QStringList& lines)
 {
     QStringList out;
     out.reserve(lines.size());
     for (const QString& line : lines)
-        out.append(core::decodeCp932(core::encodeCp932(line)));
+        out.append(core::withoutLoneSurrogates(line));
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "core/common/textcodec.h"
 
+#include <QHash>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -190,14 +191,26 @@ QByteArray encodeCp932(QStringView original)
 
     // Some character is missing from the code page: encode one character at a time so that each missing
     // one becomes a single default character, whatever substitute the converter would choose.
+    // Opening a converter is costly, so each distinct character is converted once per call.
     bytes.clear();
+    QHash<char32_t, QByteArray> converted;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() < 0x80) {
+            bytes += static_cast<char>(text[i].unicode());
+            continue;
+        }
         qsizetype length = 1;
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             length = 2;
-        QStringEncoder single(kCp932Name);
-        const QByteArray piece = single.encode(text.mid(i, length));
-        bytes += single.hasError() ? QByteArray("?") : piece;
+        const QStringView character = text.mid(i, length);
+        const char32_t key = character.toUcs4().value(0);
+        auto found = converted.constFind(key);
+        if (found == converted.constEnd()) {
+            QStringEncoder single(kCp932Name);
+            const QByteArray piece = single.encode(character);
+            found = converted.insert(key, single.hasError() ? QByteArray("?") : piece);
+        }
+        bytes += *found;
         i += length - 1;
     }
     return bytes;

@@ -141,6 +141,14 @@ TEST(TextCodec, CodePage932TakesTheWindowsBestFits)
     }
 }
 
+// A text with characters the code page lacks is converted character by character: repeated characters,
+// ASCII and characters the code page has keep their bytes, each missing one becomes one "?".
+TEST(TextCodec, MissingCharactersAmongRepeatedOnesBecomeOneQuestionMarkEach)
+{
+    const QByteArray i = "\x84\x79"; // и
+    EXPECT_EQ(encodeCp932(u"a\\~ии її и"_qs), "a\\~" + i + i + " ?? " + i);
+}
+
 // No encoding but UTF-16 holds half a surrogate pair: it is left out, never written as "?".
 TEST(TextCodec, HalfSurrogatesAreLeftOutExceptInUtf16)
 {

@@ -7,7 +7,7 @@
 
 namespace pelinor::ui {
 
-/// The rows of the word book list (`ListView2`): title, file name, group and entry count of each word book
+/// The rows of the word book list (`WordBookList`): title, file name, group and entry count of each word book
 /// of the current folder. Sorting is stable and keeps the selection on its row.
 class WordBookListModel : public QAbstractTableModel {
     Q_OBJECT

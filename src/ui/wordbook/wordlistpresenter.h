@@ -15,7 +15,7 @@ class WordListDelegate;
 class WordListModel;
 class WordListView;
 
-/// The word list (`wordList`) of the open word book: its model, delegate and view, the column captions
+/// The word list (`WordList`) of the open word book: its model, delegate and view, the column captions
 /// after the direction and the script, sorting the book by a column, the selected entry, using an entry
 /// in the input areas and playing its sound file, and the list's look and column widths from the settings.
 class WordListPresenter : public QObject {

@@ -68,26 +68,6 @@ MainMenus MainMenus::build(QMenuBar* bar)
     m.russianStandard->setCheckable(true);
 
     m.wordBook = bar->addMenu(tr("単語帳 (&W)"));
-    m.newWordBook = item(m.wordBook, "単語帳の新規作成", QStringLiteral("WordBookNew"));
-    m.wordBookProperties = item(m.wordBook, "単語帳のプロパティ変更", QStringLiteral("WordBookProperties"));
-    m.deleteWordBook = item(m.wordBook, "単語帳の削除", QStringLiteral("WordBookDelete"));
-    m.wordBook->addSeparator();
-    m.editGroupNames = item(m.wordBook, "グループ名編集", QStringLiteral("WordBookGroups"));
-    m.wordBook->addSeparator();
-    m.createDictionaryFiles = item(m.wordBook, "一括辞書ファイル生成", QStringLiteral("WordBookDictionaryFiles"));
-    m.wordBook->addSeparator();
-    m.playWithMediaPlayer = item(m.wordBook, "音声ファイルをWMPで再生する", QStringLiteral("WordBookMediaPlayer"));
-    m.playWithMediaPlayer->setCheckable(true);
-    m.wordBook->addSeparator();
-    m.searchWordBooks = item(m.wordBook, "単語帳検索", QStringLiteral("WordBookSearch"));
-    m.wordBook->addSeparator();
-    m.registerWord = item(m.wordBook, "単語登録", QStringLiteral("WordRegister"));
-    m.editWord = item(m.wordBook, "単語編集", QStringLiteral("WordEdit"));
-    m.moveWord = item(m.wordBook, "単語移動", QStringLiteral("WordMove"));
-    m.jump = item(m.wordBook, "ジャンプ (&J)", QStringLiteral("WordJump"));
-    m.deleteWord = item(m.wordBook, "単語削除", QStringLiteral("WordDelete"));
-    m.wordBook->addSeparator();
-    m.closeWordBook = item(m.wordBook, "単語帳を閉じる", QStringLiteral("WordBookClose"));
 
     m.transferMode = bar->addMenu(tr("転送モード(&M)"));
     const char* phoneticModes[] = {"発音記号　リッチテキスト", "発音記号　Unicode16進　数値文字参照",

@@ -33,20 +33,8 @@ struct MainMenus {
     QAction* russianTypewriter = nullptr;
     QAction* russianStandard = nullptr;
 
+    /// "単語帳 (&W)": empty here; the word book part makes its commands and the window places them.
     QMenu* wordBook = nullptr;
-    QAction* newWordBook = nullptr;
-    QAction* wordBookProperties = nullptr;
-    QAction* deleteWordBook = nullptr;
-    QAction* editGroupNames = nullptr;
-    QAction* createDictionaryFiles = nullptr;
-    QAction* playWithMediaPlayer = nullptr;
-    QAction* searchWordBooks = nullptr;
-    QAction* registerWord = nullptr;
-    QAction* editWord = nullptr;
-    QAction* moveWord = nullptr;
-    QAction* jump = nullptr;
-    QAction* deleteWord = nullptr;
-    QAction* closeWordBook = nullptr;
 
     QMenu* transferMode = nullptr;
     /// Modes 11 to 14, then 1 to 5, in menu order.

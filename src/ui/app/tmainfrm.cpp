@@ -128,16 +128,20 @@ void TMainFrm::FormCreate()
         WordBookContext{.settings = m_settings,
                         .folders = m_folders,
                         .wordBook = m_wordBook,
-                        .menus = m_menus,
+                        .shellOpener = *m_shellOpener,
                         .titlePanel = m_statusPanels[0],
                         .folderPanel = m_statusPanels[1],
                         .phoneticArea = m_phoneticArea,
                         .foreignArea = m_foreignArea,
                         .page = m_lowerTabs->widget(0),
-                        .mainWindow = this,
-                        .openFile = [this](const QString& path) { return openFile(path); }},
+                        .mainWindow = this},
         this);
-    m_wordBooks->ListWordBooks();
+    m_menus.wordBook->addActions(m_wordBooks->menuActions());
+    // Word book commands whose dialogs are not part of the program yet stay out of the menus.
+    for (QAction* pending : m_wordBooks->unfinishedCommands())
+        pending->setVisible(false);
+    connect(m_menus.wordBook, &QMenu::aboutToShow, m_wordBooks, &WordBookController::updateMenuStates);
+    m_wordBooks->listWordBooks();
 
     // 13. The stored input mode and list layout.
     ApplyStoredMode();

@@ -18,6 +18,7 @@
 #include "ui/transfer/transfercontroller.h"
 #include "ui/wordbook/wordentrydialog.h"
 #include "ui/wordbook/wordbookcontroller.h"
+#include "ui/wordbook/wordentrydialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -39,13 +40,13 @@ void TMainFrm::wireControls()
     connect(m_menus.exit, &QAction::triggered, this, &QWidget::close);
     connect(m_clearAction, &QAction::triggered, this, &TMainFrm::AreaClear);
     // "登録" and "編集" follow the word book commands of the menu.
-    m_registerAction->setEnabled(m_menus.registerWord->isEnabled());
-    m_modifyAction->setEnabled(m_menus.editWord->isEnabled());
-    connect(m_menus.registerWord, &QAction::enabledChanged, m_registerAction, &QAction::setEnabled);
-    connect(m_menus.editWord, &QAction::enabledChanged, m_modifyAction, &QAction::setEnabled);
-    connect(m_registerAction, &QAction::triggered, m_wordBooks, &WordBookController::registerWord);
-    connect(m_modifyAction, &QAction::triggered, m_wordBooks, &WordBookController::modifyWord);
-    connect(m_menus.closeWordBook, &QAction::triggered, m_wordBooks, &WordBookController::CloseWordBook);
+    WordEntryDialogs& entryDialogs = m_wordBooks->entryDialogs();
+    m_registerAction->setEnabled(entryDialogs.registerAction()->isEnabled());
+    m_modifyAction->setEnabled(entryDialogs.editAction()->isEnabled());
+    connect(entryDialogs.registerAction(), &QAction::enabledChanged, m_registerAction, &QAction::setEnabled);
+    connect(entryDialogs.editAction(), &QAction::enabledChanged, m_modifyAction, &QAction::setEnabled);
+    connect(m_registerAction, &QAction::triggered, &entryDialogs, &WordEntryDialogs::registerWord);
+    connect(m_modifyAction, &QAction::triggered, &entryDialogs, &WordEntryDialogs::modifyWord);
     connect(m_focusSwitchAction, &QAction::triggered, this, &TMainFrm::switchFocusBetweenAreas);
 
     connect(m_fontPanel->inputModeBox(), &QComboBox::activated, this, &TMainFrm::inputModeBoxChanged);
@@ -91,18 +92,9 @@ void TMainFrm::wireControls()
     connect(m_menus.paste, &QAction::triggered, this, [this] { runEditCommand("paste"); });
     connect(m_menus.remove, &QAction::triggered, this, [this] { runEditCommand("del"); });
     connect(m_menus.selectAll, &QAction::triggered, this, [this] { runEditCommand("selectAll"); });
-
-    // Word book commands whose dialogs are not part of the program yet stay out of the menu.
-    for (QAction* pending : {m_menus.newWordBook, m_menus.wordBookProperties, m_menus.deleteWordBook,
-                             m_menus.editGroupNames, m_menus.searchWordBooks, m_menus.moveWord, m_menus.jump,
-                             m_menus.deleteWord})
-        pending->setVisible(false);
     // Items whose windows are not part of the program yet.
     for (QAction* pending : {m_menus.open, m_menus.save, m_menus.saveAs, m_menus.wordWrap, m_menus.scrollBars,
-             m_menus.newWordBook, m_menus.wordBookProperties, m_menus.deleteWordBook, m_menus.editGroupNames,
-             m_menus.createDictionaryFiles, m_menus.searchWordBooks, m_menus.registerWord, m_menus.editWord,
-             m_menus.moveWord, m_menus.jump, m_menus.deleteWord, m_menus.closeWordBook, m_menus.settings,
-             m_menus.symbolDatabase, m_menus.candidateEditor, m_menus.htmlListTool, m_menus.conversionTool,
+             m_menus.settings, m_menus.symbolDatabase, m_menus.candidateEditor, m_menus.htmlListTool, m_menus.conversionTool,
              m_menus.codeChecker, m_menus.helpContents, m_menus.version})
         pending->setEnabled(false);
 }

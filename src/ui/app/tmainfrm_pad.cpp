@@ -21,7 +21,7 @@ void TMainFrm::PadMode()
 {
     // A word book left open behind the hidden window would take no entries; it is closed as its command does.
     if (m_wordBook.isOpen())
-        m_wordBooks->CloseWordBook();
+        m_wordBooks->closeWordBook();
     hide();
     {
         TPadFrm pad(padContext(), m_padPosition);

@@ -16,9 +16,11 @@ class Settings;
 class WordBook;
 } // namespace pelinor::core
 
-namespace pelinor::ui {
+namespace pelinor::platform {
+class ShellOpener;
+}
 
-struct MainMenus;
+namespace pelinor::ui {
 
 /// What the word book part of the main window works with: the main window's records and controls it
 /// shares, the page it fills, and the desktop services it asks for (each replaceable, so that tests
@@ -28,8 +30,8 @@ struct WordBookContext {
     core::Folders& folders;
     /// The open word book, owned by the main window.
     core::WordBook& wordBook;
-    /// The "単語帳 (&W)" actions are enabled, checked and partly wired here.
-    MainMenus& menus;
+    /// Opens sound files and the folder menu file with the programs the desktop associates with them.
+    platform::ShellOpener& shellOpener;
     /// Status bar panel 1 (250 wide): the open word book's title.
     QLabel* titlePanel = nullptr;
     /// Status bar panel 2 (480 wide): the current word book folder and the total entry count.
@@ -42,9 +44,6 @@ struct WordBookContext {
     /// Window the dialogs are centred on; the page's window when null.
     QWidget* mainWindow = nullptr;
 
-    /// Opens a file with the program the desktop associates with it; false when that failed. Default:
-    /// QDesktopServices::openUrl.
-    std::function<bool(const QString& path)> openFile = {};
     /// Asks for a folder (caption, start folder); gives it, or empty on cancel. Default: QFileDialog.
     std::function<QString(QWidget* parent, const QString& caption, const QString& startFolder)> chooseFolder = {};
     /// Asks for a sound file to open, starting in a folder; gives its path, or empty. Default: QFileDialog.
@@ -53,8 +52,12 @@ struct WordBookContext {
     std::function<QColor(QWidget* parent, const QColor& initial)> chooseColour = {};
     /// Puts back the user's own keyboard layout (when a dialog opens).
     std::function<void()> restoreStartupLayout = {};
-    /// Switches on the current script's keyboard layout (when a dialog closes in input modes 2, 5, 7).
+    /// Switches on the current script's keyboard layout (when a dialog closes in the input modes that
+    /// type through the script's layout).
     std::function<void()> selectScriptLayout = {};
+
+    /// The window that message boxes and dialogs belong to.
+    QWidget* dialogParent() const;
 };
 
 } // namespace pelinor::ui

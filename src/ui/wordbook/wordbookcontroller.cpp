@@ -4,58 +4,37 @@
 #include "core/app/inputmodes.h"
 #include "core/app/settings.h"
 #include "core/wordbook/wordbook.h"
-#include "core/wordbook/wordbookescapes.h"
-#include "ui/app/mainmenus.h"
-#include "ui/common/qtcolours.h"
-#include "ui/common/screenplacement.h"
-#include "ui/wordbook/dictionaryfiles.h"
-#include "ui/wordbook/folderlistfile.h"
-#include "ui/wordbook/tcolourfrm.h"
-#include "ui/wordbook/tmodfrm.h"
-#include "ui/wordbook/tregfrm.h"
+#include "core/wordbook/wordbookrow.h"
+#include "platform/shellopener.h"
 #include "ui/wordbook/wordbooklistmodel.h"
 #include "ui/wordbook/wordbookmessages.h"
 #include "ui/wordbook/wordbookpanel.h"
-#include "ui/wordbook/wordbookrow.h"
-#include "ui/wordbook/wordlistdelegate.h"
-#include "ui/wordbook/wordlistmodel.h"
+#include "ui/wordbook/wordentrydialog.h"
+#include "ui/wordbook/wordentrydialogs.h"
+#include "ui/wordbook/wordlistpresenter.h"
 #include "ui/wordbook/wordlistview.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableView>
 #include <QToolButton>
-#include <QUrl>
 
 namespace pelinor::ui {
 
 namespace {
 
 constexpr int kSplitterHandleWidth = 8;
-
-// Stored column widths by position, LVCol1Width to LVCol7Width.
-constexpr std::array<core::SettingKey, 7> kColumnWidthKeys{core::SettingKey::LVCol1Width, core::SettingKey::LVCol2Width,
-    core::SettingKey::LVCol3Width, core::SettingKey::LVCol4Width, core::SettingKey::LVCol5Width,
-    core::SettingKey::LVCol6Width, core::SettingKey::LVCol7Width};
-
-bool usesScriptLayout(int mode)
-{
-    return mode == 2 || mode == 5 || mode == 7;
-}
 
 // A folder path as a menu caption: no access keys.
 QString menuCaption(const QString& text)
@@ -70,18 +49,48 @@ QString menuCaption(const QString& text)
 WordBookController::WordBookController(WordBookContext context, QObject* parent)
     : QObject(parent)
     , m_context(std::move(context))
+    , m_folders(m_context.folders, m_context.settings)
 {
     Q_ASSERT(m_context.page && m_context.phoneticArea && m_context.foreignArea);
-    m_languageName = m_context.settings.scriptName();
-    m_storedDictionaryMode = m_context.settings.flag(core::SettingKey::DicFlg);
+    buildCommands();
     buildPage();
+    buildContextMenus();
     wireControls();
-    wireMenus();
-    applyWordListSettings();
+    updateMenuStates();
+    m_wordList->applySettings();
     setCommandStates(CommandState::Start);
 }
 
 WordBookController::~WordBookController() = default;
+
+void WordBookController::buildCommands()
+{
+    const auto command = [this](const char* text, const char* objectName) {
+        auto* action = new QAction(tr(text), this);
+        action->setObjectName(QLatin1StringView(objectName));
+        return action;
+    };
+    Commands& c = m_commands;
+    c.newWordBook = command("単語帳の新規作成", "WordBookNew");
+    c.properties = command("単語帳のプロパティ変更", "WordBookProperties");
+    c.deleteWordBook = command("単語帳の削除", "WordBookDelete");
+    c.editGroupNames = command("グループ名編集", "WordBookGroups");
+    c.createDictionaryFiles = command("一括辞書ファイル生成", "WordBookDictionaryFiles");
+    c.playWithMediaPlayer = command("音声ファイルをWMPで再生する", "WordBookMediaPlayer");
+    c.playWithMediaPlayer->setCheckable(true);
+    c.search = command("単語帳検索", "WordBookSearch");
+    c.moveWord = command("単語移動", "WordMove");
+    c.jump = command("ジャンプ (&J)", "WordJump");
+    c.deleteWord = command("単語削除", "WordDelete");
+    c.closeWordBook = command("単語帳を閉じる", "WordBookClose");
+}
+
+QAction* WordBookController::makeSeparator()
+{
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    return separator;
+}
 
 void WordBookController::buildPage()
 {
@@ -96,15 +105,8 @@ void WordBookController::buildPage()
     m_splitter->setChildrenCollapsible(false);
     layout->addWidget(m_splitter);
 
-    m_wordListModel = new WordListModel(m_context.wordBook, this);
-    m_wordListModel->setLanguageName(m_languageName);
-    m_wordListModel->setForeignFirst(m_context.settings.flag(core::SettingKey::EiwaFlg));
-    m_wordListDelegate = new WordListDelegate(this);
-    m_wordList = new WordListView(m_wordListModel, m_wordListDelegate, m_splitter);
-    m_wordList->setEnabled(false);
-    constexpr std::array<int, 7> defaultWidths{150, 50, 150, 150, 150, 150, 100};
-    for (int column = 0; column < 7; ++column)
-        m_wordList->setColumnWidthAt(column, defaultWidths[static_cast<size_t>(column)]);
+    m_wordList = new WordListPresenter(m_context, m_splitter, this);
+    m_dialogs = new WordEntryDialogs(m_context, *m_wordList, this);
 
     m_bookListModel = new WordBookListModel(this);
     m_panel = new WordBookPanel(m_bookListModel, m_splitter);
@@ -115,7 +117,7 @@ void WordBookController::buildPage()
     m_panel->foreignFirstButton()->setChecked(foreignFirst);
     m_panel->japaneseFirstButton()->setChecked(!foreignFirst);
 
-    m_splitter->addWidget(m_wordList);
+    m_splitter->addWidget(m_wordList->view());
     m_splitter->addWidget(m_panel);
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 0);
@@ -126,37 +128,41 @@ void WordBookController::buildPage()
     m_folderMenu->setObjectName(QStringLiteral("FolderMenu"));
     m_folderMenu->setAccessibleName(tr("変更"));
 
-    m_colourAction = new QAction(tr("文字色変更"), this);
-    m_colourAction->setObjectName(QStringLiteral("WordColour"));
+    const Commands& c = m_commands;
+    m_menuActions = {c.newWordBook, c.properties, c.deleteWordBook, makeSeparator(), c.editGroupNames, makeSeparator(),
+        c.createDictionaryFiles, makeSeparator(), c.playWithMediaPlayer, makeSeparator(), c.search, makeSeparator(),
+        m_dialogs->registerAction(), m_dialogs->editAction(), c.moveWord, c.jump, c.deleteWord, makeSeparator(),
+        c.closeWordBook};
+}
 
-    // The word list's context menu.
-    auto* separator = new QAction(m_wordList);
+void WordBookController::buildContextMenus()
+{
+    WordListView* words = m_wordList->view();
+    auto* separator = new QAction(words);
     separator->setSeparator(true);
-    m_wordList->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_wordList->addActions({m_context.menus.editWord, m_context.menus.moveWord, m_context.menus.jump,
-        m_context.menus.deleteWord, separator, m_colourAction});
+    words->setContextMenuPolicy(Qt::ActionsContextMenu);
+    words->addActions({m_dialogs->editAction(), m_commands.moveWord, m_commands.jump, m_commands.deleteWord, separator,
+        m_dialogs->colourAction()});
 
-    // The word book list's context menu.
     QTableView* books = m_panel->listView();
     auto* bookSeparator = new QAction(books);
     bookSeparator->setSeparator(true);
     books->setContextMenuPolicy(Qt::ActionsContextMenu);
-    books->addActions({m_context.menus.wordBookProperties, m_context.menus.deleteWordBook, bookSeparator,
-        m_context.menus.closeWordBook});
+    books->addActions({m_commands.properties, m_commands.deleteWordBook, bookSeparator, m_commands.closeWordBook});
 }
 
 void WordBookController::wireControls()
 {
-    connect(m_panel->newButton(), &QPushButton::clicked, this, [this] { m_context.menus.newWordBook->trigger(); });
-    connect(m_panel->dictionaryButton(), &QToolButton::toggled, this, &WordBookController::dictionaryButtonToggled);
+    connect(m_panel->newButton(), &QPushButton::clicked, this, [this] { m_commands.newWordBook->trigger(); });
+    connect(m_panel->dictionaryButton(), &QToolButton::toggled, this, &WordBookController::setDictionaryMode);
     connect(m_panel->folderButton(), &QPushButton::clicked, this, &WordBookController::popUpFolderMenu);
     connect(m_panel->foreignFirstButton(), &QRadioButton::clicked, this, [this] { chooseDirection(true); });
     connect(m_panel->japaneseFirstButton(), &QRadioButton::clicked, this, [this] { chooseDirection(false); });
     connect(m_panel->autoDoorBox(), &QCheckBox::clicked, this,
         [this](bool on) { m_context.settings.setFlag(core::SettingKey::AutoDoorFlg, on); });
     connect(m_panel, &WordBookPanel::doorWidthChanged, this, &WordBookController::applyDoorWidth);
-    connect(m_panel, &WordBookPanel::doorStarted, this, [this] { m_wordListDelegate->setSkipNote(true); });
-    connect(m_panel, &WordBookPanel::doorStopped, this, &WordBookController::doorStopped);
+    connect(m_panel, &WordBookPanel::doorStarted, this, [this] { m_wordList->setDoorMoving(true); });
+    connect(m_panel, &WordBookPanel::doorStopped, this, [this] { m_wordList->setDoorMoving(false); });
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
         const QList<int> sizes = m_splitter->sizes();
         if (sizes.size() == 2 && m_panel->isDoorIdle())
@@ -168,57 +174,74 @@ void WordBookController::wireControls()
     connect(books->horizontalHeader(), &QHeaderView::sectionClicked, this, &WordBookController::bookListHeaderClicked);
 
     connect(
-        m_wordList->horizontalHeader(), &QHeaderView::sectionClicked, this, &WordBookController::sortWordListByColumn);
-    connect(m_wordList, &WordListView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.isValid() && m_wordList->selectedRow() >= 0)
-            useEntry(index.row());
-    });
-    connect(m_wordList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-        &WordBookController::wordListSelectionChanged);
+        m_wordList, &WordListPresenter::entrySelected, this, [this] { setCommandStates(CommandState::EntryClicked); });
+    connect(m_wordList, &WordListPresenter::bookLost, this, &WordBookController::closeWordBook);
+    connect(m_dialogs, &WordEntryDialogs::entryAdded, this, &WordBookController::updateEntryCount);
+    connect(m_dialogs, &WordEntryDialogs::entryDialogOpening, this, &WordBookController::entryDialogOpening);
+
+    connect(m_commands.playWithMediaPlayer, &QAction::triggered, this, &WordBookController::toggleMediaPlayer);
+    connect(m_commands.createDictionaryFiles, &QAction::triggered, this, &WordBookController::createDictionaryFiles);
+    connect(m_commands.closeWordBook, &QAction::triggered, this, &WordBookController::closeWordBook);
 }
 
-void WordBookController::wireMenus()
+QList<QAction*> WordBookController::menuActions() const
 {
-    MainMenus& menus = m_context.menus;
-    connect(menus.wordBook, &QMenu::aboutToShow, this, &WordBookController::wordBookMenuAboutToShow);
-    connect(menus.playWithMediaPlayer, &QAction::triggered, this, &WordBookController::toggleMediaPlayer);
-    connect(menus.createDictionaryFiles, &QAction::triggered, this, &WordBookController::createDictionaryFiles);
-    connect(menus.registerWord, &QAction::triggered, this, &WordBookController::registerWord);
-    connect(menus.editWord, &QAction::triggered, this, &WordBookController::modifyWord);
-    connect(m_colourAction, &QAction::triggered, this, &WordBookController::changeTextColour);
-    wordBookMenuAboutToShow();
+    return m_menuActions;
 }
 
-QWidget* WordBookController::dialogParent() const
+QList<QAction*> WordBookController::unfinishedCommands() const
 {
-    return m_context.mainWindow ? m_context.mainWindow : m_context.page->window();
+    const Commands& c = m_commands;
+    return {
+        c.newWordBook, c.properties, c.deleteWordBook, c.editGroupNames, c.search, c.moveWord, c.jump, c.deleteWord};
+}
+
+void WordBookController::updateMenuStates()
+{
+    m_commands.playWithMediaPlayer->setChecked(m_context.settings.flag(core::SettingKey::MediaPlayerFlg));
+    m_commands.createDictionaryFiles->setEnabled(m_folders.canCreateDictionaryFiles());
+}
+
+void WordBookController::toggleMediaPlayer()
+{
+    const bool on = !m_context.settings.flag(core::SettingKey::MediaPlayerFlg);
+    m_context.settings.setFlag(core::SettingKey::MediaPlayerFlg, on);
+    m_commands.playWithMediaPlayer->setChecked(on);
 }
 
 void WordBookController::reportError(const QString& message) const
 {
-    showWordBookWarning(dialogParent(), message);
+    showWordBookWarning(m_context.dialogParent(), message);
 }
 
-bool WordBookController::openFile(const QString& path) const
+WordListView* WordBookController::wordListView() const
 {
-    if (m_context.openFile)
-        return m_context.openFile(path);
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return m_wordList->view();
+}
+
+WordListModel* WordBookController::wordListModel() const
+{
+    return m_wordList->model();
+}
+
+WordListDelegate* WordBookController::wordListDelegate() const
+{
+    return m_wordList->delegate();
 }
 
 // --- Folders and the word book list ---
 
-void WordBookController::SetWordBookFolder(const QString& folder)
+void WordBookController::setWordBookFolder(const QString& folder)
 {
-    m_context.folders.setCurrentWordBookFolder(folder);
-    ListWordBooks();
+    m_folders.setCurrentFolder(folder);
+    listWordBooks();
 }
 
-void WordBookController::ListWordBooks()
+void WordBookController::listWordBooks()
 {
     if (m_context.wordBook.isOpen())
-        CloseWordBook();
-    WordBookScan scan = scanWordBookFolder(m_context.folders.currentWordBookFolder());
+        closeWordBook();
+    core::WordBookScan scan = core::scanWordBookFolder(m_folders.currentFolder());
     m_bookListModel->setRows(std::move(scan.rows));
     m_bookListModel->sortRows(WordBookListModel::GroupColumn, m_groupDirection);
     updateFolderStatus();
@@ -235,9 +258,8 @@ void WordBookController::updateFolderStatus()
 {
     if (!m_context.folderPanel)
         return;
-    m_context.folderPanel->setText(tr("●単語帳フォルダ　")
-        + QDir::toNativeSeparators(m_context.folders.currentWordBookFolder()) + tr("　・・・　[")
-        + QString::number(m_bookListModel->total()) + QLatin1Char(']'));
+    m_context.folderPanel->setText(tr("●単語帳フォルダ　") + QDir::toNativeSeparators(m_folders.currentFolder())
+        + tr("　・・・　[") + QString::number(m_bookListModel->total()) + QLatin1Char(']'));
 }
 
 void WordBookController::showTitleStatus()
@@ -246,11 +268,11 @@ void WordBookController::showTitleStatus()
         m_context.titlePanel->setText(tr("●タイトル：「") + m_context.wordBook.title() + tr("」"));
 }
 
-bool WordBookController::OpenWordBook(const QString& fileName)
+bool WordBookController::openWordBook(const QString& fileName)
 {
     QString error;
     const core::WordBookReadStatus status
-        = m_context.wordBook.readWordBook(m_context.folders.currentWordBookFolder(), fileName, &error);
+        = m_context.wordBook.readWordBook(m_folders.currentFolder(), fileName, &error);
     switch (status) {
     case core::WordBookReadStatus::Missing:
         return false;
@@ -258,22 +280,21 @@ bool WordBookController::OpenWordBook(const QString& fileName)
         reportError(error);
         return false;
     case core::WordBookReadStatus::NotAWordBook:
-        CloseWordBook();
+        closeWordBook();
         return false;
     case core::WordBookReadStatus::Read:
         break;
     }
-    m_wordListModel->showBook(true);
-    m_wordList->setEnabled(true);
+    m_wordList->showBook(true);
     showTitleStatus();
     m_context.settings.setText(core::SettingKey::LastWB, fileName);
     if (m_context.wordBook.entryCount() > 0 && m_context.settings.flag(core::SettingKey::LastVisibleFlg))
-        m_wordList->scrollToBottom();
+        m_wordList->view()->scrollToBottom();
     setCommandStates(CommandState::BookOpened);
     return true;
 }
 
-void WordBookController::SelectWordBookByFile(const QString& fileName)
+void WordBookController::selectWordBookByFile(const QString& fileName)
 {
     const int row = m_bookListModel->rowOfFile(fileName);
     if (row < 0)
@@ -285,19 +306,18 @@ void WordBookController::SelectWordBookByFile(const QString& fileName)
     bookListClicked(index);
 }
 
-void WordBookController::CloseWordBook()
+void WordBookController::closeWordBook()
 {
     m_context.wordBook.close();
-    m_wordListModel->showBook(false);
-    m_wordList->setEnabled(false);
+    m_wordList->showBook(false);
     m_context.settings.setText(core::SettingKey::LastWB, QString());
-    m_lastPlayedSound.clear();
+    m_wordList->forgetPlayedSound();
     setCommandStates(CommandState::Closed);
     if (m_context.titlePanel)
         m_context.titlePanel->clear();
 }
 
-void WordBookController::UpdateEntryCount()
+void WordBookController::updateEntryCount()
 {
     if (m_context.wordBook.isOpen())
         m_bookListModel->setCount(m_context.wordBook.fileName(), m_context.wordBook.entryCount());
@@ -308,7 +328,7 @@ void WordBookController::bookListClicked(const QModelIndex& index)
 {
     if (!index.isValid() || !m_panel->listView()->selectionModel()->isRowSelected(index.row(), QModelIndex()))
         return;
-    OpenWordBook(m_bookListModel->row(index.row()).fileName);
+    openWordBook(m_bookListModel->row(index.row()).fileName);
     operateDoor();
 }
 
@@ -332,53 +352,29 @@ void WordBookController::bookListHeaderClicked(int section)
     m_bookListModel->sortRows(static_cast<WordBookListModel::Column>(section), *direction);
 }
 
-// --- Dictionary mode ---
+// --- Dictionary mode and the folder menu ---
 
-bool WordBookController::isDictionaryMode() const
+void WordBookController::showDictionaryButton(bool down)
 {
-    return m_dictionaryMode;
+    const QSignalBlocker blocker(m_panel->dictionaryButton());
+    m_panel->dictionaryButton()->setChecked(down);
 }
 
 void WordBookController::setDictionaryMode(bool on)
 {
-    {
-        const QSignalBlocker blocker(m_panel->dictionaryButton());
-        m_panel->dictionaryButton()->setChecked(on);
-    }
-    if (on == m_dictionaryMode)
-        return;
-    if (on) {
-        m_returnFolder = m_context.folders.currentWordBookFolder();
-        m_dictionaryMode = true;
-        m_context.settings.setFlag(core::SettingKey::DicFlg, true);
-        SetWordBookFolder(m_context.folders.currentDictionaryFolder());
-    } else {
-        const QString back = m_returnFolder;
-        m_dictionaryMode = false;
-        m_context.settings.setFlag(core::SettingKey::DicFlg, false);
-        m_returnFolder.clear();
-        SetWordBookFolder(back);
-    }
+    showDictionaryButton(on);
+    if (m_folders.setDictionaryMode(on))
+        listWordBooks();
 }
-
-void WordBookController::dictionaryButtonToggled(bool on)
-{
-    setDictionaryMode(on);
-}
-
-// --- The folder menu ---
 
 void WordBookController::buildFolderMenu()
 {
     m_folderMenu->clear();
-    const FolderList list = readOrCreateFolderList(m_context.folders.systemFolder(),
-        m_context.folders.wordBookFolder(core::ScriptFolder::Russian), m_context.folders.currentDictionaryFolder());
-    for (const QString& folder : list.folders) {
-        if (folder.isEmpty())
-            continue;
+    QString error;
+    for (const QString& folder : m_folders.folderMenuEntries(&error)) {
         QAction* action = m_folderMenu->addAction(menuCaption(folder));
         action->setData(folder);
-        connect(action, &QAction::triggered, this, [this, folder] { SetWordBookFolder(folder); });
+        connect(action, &QAction::triggered, this, [this, folder] { setWordBookFolder(folder); });
     }
     m_folderMenu->addSeparator();
     QAction* browse = m_folderMenu->addAction(tr("参照"));
@@ -387,8 +383,8 @@ void WordBookController::buildFolderMenu()
     QAction* edit = m_folderMenu->addAction(tr("このメニューを編集する （最大10フォルダ）"));
     edit->setObjectName(QStringLiteral("FolderMenuEdit"));
     connect(edit, &QAction::triggered, this, &WordBookController::editFolderList);
-    if (!list.error.isEmpty())
-        reportError(list.error);
+    if (!error.isEmpty())
+        reportError(error);
 }
 
 void WordBookController::popUpFolderMenu()
@@ -401,47 +397,44 @@ void WordBookController::popUpFolderMenu()
 void WordBookController::browseForFolder()
 {
     const QString caption = tr("希望するカレントの単語帳フォルダを指定して下さい。");
-    const QString start = m_context.folders.currentWordBookFolder();
-    const QString chosen = m_context.chooseFolder ? m_context.chooseFolder(dialogParent(), caption, start)
-                                                  : QFileDialog::getExistingDirectory(dialogParent(), caption, start);
+    const QString start = m_folders.currentFolder();
+    QWidget* parent = m_context.dialogParent();
+    const QString chosen = m_context.chooseFolder ? m_context.chooseFolder(parent, caption, start)
+                                                  : QFileDialog::getExistingDirectory(parent, caption, start);
     if (chosen.isEmpty())
         return;
     const QString folder = QDir::cleanPath(chosen);
     QString error;
-    if (!addFolderToList(m_context.folders.systemFolder(), folder, &error))
+    if (!m_folders.addToFolderMenu(folder, &error))
         reportError(error);
-    SetWordBookFolder(folder);
+    setWordBookFolder(folder);
 }
 
 void WordBookController::editFolderList()
 {
-    const QString path = folderListPath(m_context.folders.systemFolder());
+    const QString path = m_folders.folderMenuFile();
     if (QFileInfo::exists(path))
-        openFile(path);
+        m_context.shellOpener.openFile(path);
 }
-
-// --- Bulk creation of dictionary files ---
 
 void WordBookController::createDictionaryFiles()
 {
-    if (!m_dictionaryMode)
+    if (!m_folders.canCreateDictionaryFiles())
         return;
     if (!askWordBookQuestion(
-            dialogParent(), tr("この辞書フォルダに一括で空の辞書ファイルを生成します。よろしいですか？")))
+            m_context.dialogParent(), tr("この辞書フォルダに一括で空の辞書ファイルを生成します。よろしいですか？")))
         return;
-    const QString folder = m_context.folders.currentWordBookFolder();
-    const DictionaryFileBatch batch
-        = ui::createDictionaryFiles(folder, dictionaryFilePrefix(m_context.folders, folder));
+    const core::DictionaryFileBatch batch = m_folders.createDictionaryFiles();
     if (!batch.error.isEmpty()) {
         reportError(batch.error);
         if (batch.created.isEmpty())
             return;
     }
-    if (askWordBookQuestion(dialogParent(), tr("生成を完了しました。今すぐ主画面に反映しますか？")))
-        ListWordBooks();
+    if (askWordBookQuestion(m_context.dialogParent(), tr("生成を完了しました。今すぐ主画面に反映しますか？")))
+        listWordBooks();
 }
 
-// --- The door ---
+// --- The door and the direction ---
 
 void WordBookController::operateDoor()
 {
@@ -455,373 +448,69 @@ void WordBookController::applyDoorWidth(int width)
     m_splitter->setSizes({qMax(0, total - width), width});
 }
 
-void WordBookController::doorStopped()
+void WordBookController::showDirectionButtons(bool foreignFirst)
 {
-    m_wordListDelegate->setSkipNote(false);
-    m_wordList->viewport()->update();
-}
-
-// --- The word list ---
-
-void WordBookController::ApplyDirection()
-{
-    m_wordListModel->setForeignFirst(m_context.settings.flag(core::SettingKey::EiwaFlg));
-    m_wordListModel->setLanguageName(m_languageName);
-    if (!m_context.wordBook.isOpen())
-        return;
-    const int selected = m_wordList->selectedRow();
-    QString error;
-    const core::WordBook& book = m_context.wordBook;
-    switch (m_context.wordBook.readWordBook(book.folder(), book.fileName(), &error)) {
-    case core::WordBookReadStatus::Read:
-        m_wordListModel->showBook(true);
-        if (selected >= 0 && selected < m_wordListModel->rowCount())
-            m_wordList->selectEntryRow(selected);
-        break;
-    case core::WordBookReadStatus::NotAWordBook:
-        CloseWordBook();
-        break;
-    case core::WordBookReadStatus::Unreadable:
-        reportError(error);
-        break;
-    case core::WordBookReadStatus::Missing:
-        break;
-    }
+    const QSignalBlocker a(m_panel->foreignFirstButton());
+    const QSignalBlocker b(m_panel->japaneseFirstButton());
+    m_panel->foreignFirstButton()->setChecked(foreignFirst);
+    m_panel->japaneseFirstButton()->setChecked(!foreignFirst);
 }
 
 void WordBookController::chooseDirection(bool foreignFirst)
 {
-    {
-        const QSignalBlocker a(m_panel->foreignFirstButton());
-        const QSignalBlocker b(m_panel->japaneseFirstButton());
-        m_panel->foreignFirstButton()->setChecked(foreignFirst);
-        m_panel->japaneseFirstButton()->setChecked(!foreignFirst);
-    }
-    if (m_context.settings.flag(core::SettingKey::EiwaFlg) == foreignFirst)
-        return;
-    const int first = m_wordList->columnWidth(WordListModel::FirstColumn);
-    const int fifth = m_wordList->columnWidth(WordListModel::FifthColumn);
-    m_wordList->setColumnWidthAt(WordListModel::FirstColumn, fifth);
-    m_wordList->setColumnWidthAt(WordListModel::FifthColumn, first);
-    m_context.settings.setFlag(core::SettingKey::EiwaFlg, foreignFirst);
-    ApplyDirection();
-}
-
-void WordBookController::sortWordListByColumn(int column)
-{
-    if (!m_context.wordBook.isOpen() || column < 0 || column >= WordListModel::ColumnCount)
-        return;
-    const std::optional<core::WordField> field = m_wordListModel->fieldOfColumn(column);
-    if (!field)
-        return;
-    const QString question = tr("項目「") + m_wordListModel->caption(column)
-        + tr("」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？");
-    if (!askWordBookQuestion(dialogParent(), question))
-        return;
-    int& direction = m_columnDirections[static_cast<size_t>(column)];
-    direction = -direction;
-    QString error;
-    if (!m_wordListModel->sortEntries(*field, direction, &error))
-        reportError(error);
-}
-
-void WordBookController::selectEntry(qsizetype number)
-{
-    const qsizetype row = number - 1;
-    if (row < 0 || row >= m_wordListModel->rowCount())
-        return;
-    m_wordList->selectEntryRow(static_cast<int>(row));
-    setCommandStates(CommandState::EntryClicked);
-}
-
-qsizetype WordBookController::selectedEntryIndex() const
-{
-    return m_wordList->selectedRow();
-}
-
-void WordBookController::wordListSelectionChanged()
-{
-    if (m_wordList->selectedRow() >= 0)
-        setCommandStates(CommandState::EntryClicked);
-}
-
-void WordBookController::useEntry(qsizetype index)
-{
-    const core::WordBook& book = m_context.wordBook;
-    if (index < 0 || index >= book.entryCount())
-        return;
-    const core::WordEntry entry = book.entries().at(index);
-    const QString phonetic = entry.phonetic;
-    const QString foreign = core::decodePlainTextLineBreaks(entry.foreignWord);
-    const bool reset = m_context.settings.flag(core::SettingKey::ResetInputFlg);
-
-    if (!phonetic.isEmpty()) {
-        QLineEdit* area = m_context.phoneticArea;
-        if (reset) {
-            area->setFocus();
-            area->setText(phonetic);
-            area->end(false);
-        } else {
-            area->insert(phonetic);
-        }
-    }
-    if (!foreign.isEmpty()) {
-        QPlainTextEdit* area = m_context.foreignArea;
-        area->setFocus();
-        if (reset) {
-            area->setPlainText(foreign);
-            area->moveCursor(QTextCursor::End);
-        } else {
-            area->insertPlainText(foreign);
-        }
-    }
-    if (!m_context.settings.flag(core::SettingKey::MediaPlayerFlg) || entry.soundFile.isEmpty())
-        m_lastPlayedSound.clear();
-    else
-        playSoundFile(entry.soundFile);
-}
-
-bool WordBookController::playSoundFile(const QString& name)
-{
-    const core::WordBook& book = m_context.wordBook;
-    const QString folder
-        = book.soundFolder().isEmpty() ? m_context.folders.currentWordBookFolder() : book.soundFolder();
-    const QString path = QDir(folder).filePath(name);
-    if (!QFileInfo(path).isFile())
-        return false;
-    m_lastPlayedSound = name;
-    openFile(path);
-    return true;
-}
-
-void WordBookController::applyWordListSettings()
-{
-    const core::Settings& settings = m_context.settings;
-    WordListDelegate::Style style;
-    style.foreignFont = QFont(settings.text(core::SettingKey::UsrMainFont));
-    style.foreignFont.setPointSize(qMax(1, settings.integer(core::SettingKey::TnMainFontSize)));
-    style.phoneticFont = QFont(settings.text(core::SettingKey::UsrSubFont));
-    style.phoneticFont.setPointSize(qMax(1, settings.integer(core::SettingKey::TnSubFontSize)));
-    style.japaneseFont = QFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    style.japaneseFont.setPointSize(qMax(1, settings.integer(core::SettingKey::TnJpFontSize)));
-    const core::ColourRgb background = settings.colour(core::SettingKey::CandBg);
-    style.phoneticBackground = toQColor(background);
-    m_wordListDelegate->setStyle(style);
-    m_wordList->setRowHeight(qMax(1, settings.integer(core::SettingKey::LVLineHeight)));
-    m_wordList->viewport()->update();
-}
-
-// --- Dialogs ---
-
-WordEntryDialogServices WordBookController::dialogServices()
-{
-    WordEntryDialogServices services;
-    services.playSound = [this](const QString& name) { playSoundFile(name); };
-    services.chooseSoundFile = m_context.chooseSoundFile;
-    if (!services.chooseSoundFile) {
-        services.chooseSoundFile = [](QWidget* parent, const QString& start) {
-            return QFileDialog::getOpenFileName(parent, QString(), start, tr("(*.mp3)"));
-        };
-    }
-    const QString soundFolder = m_context.wordBook.soundFolder();
-    services.soundStartFolder = !soundFolder.isEmpty() && QFileInfo(soundFolder).isDir()
-        ? soundFolder
-        : m_context.folders.currentWordBookFolder();
-    services.restoreStartupLayout = m_context.restoreStartupLayout;
-    services.selectScriptLayout = m_context.selectScriptLayout;
-    return services;
-}
-
-void WordBookController::placeDialog(QWidget* dialog, const std::optional<QRect>& remembered) const
-{
-    if (remembered) {
-        dialog->setGeometry(placedOnScreens(dialog,
-            QRect(remembered->left(), remembered->top(), qMax(dialog->minimumWidth(), remembered->width()),
-                dialog->height())));
-        return;
-    }
-    const QWidget* owner = dialogParent();
-    const QPoint centre = owner->geometry().center();
-    dialog->move(centre.x() - dialog->width() / 2, centre.y() - dialog->height() / 2);
-}
-
-void WordBookController::afterDialog()
-{
-    if (usesScriptLayout(m_context.settings.integer(core::SettingKey::InputMode)) && m_context.selectScriptLayout)
-        m_context.selectScriptLayout();
-    m_context.foreignArea->setFocus();
-}
-
-void WordBookController::registerWord()
-{
-    if (!m_context.wordBook.isOpen() || !m_context.menus.registerWord->isEnabled())
-        return;
-    TRegFrm dialog(m_context.settings, m_languageName, m_context.settings.integer(core::SettingKey::InputMode),
-        m_context.wordBook.entryCount(), m_context.foreignArea->toPlainText(), m_context.phoneticArea->text(),
-        dialogServices(), dialogParent());
-    dialog.setStoreFunction([this](const core::WordEntry& entry, qsizetype index, QString* error) {
-        return storeNewEntry(entry, index, error);
-    });
-    placeDialog(&dialog, m_registrationRect);
-    Q_EMIT entryDialogOpening(&dialog);
-    dialog.exec();
-    m_registrationRect = dialog.geometry();
-    afterDialog();
-}
-
-bool WordBookController::storeNewEntry(const core::WordEntry& entry, qsizetype index, QString* error)
-{
-    if (!m_wordListModel->insertEntry(index, entry, error))
-        return false;
-    selectEntry(index + 1);
-    UpdateEntryCount();
-    if (m_context.settings.flag(core::SettingKey::RegClearFlg)) {
-        m_context.foreignArea->clear();
-        m_context.phoneticArea->clear();
-    }
-    return true;
-}
-
-void WordBookController::modifyWord()
-{
-    if (!m_context.menus.editWord->isEnabled())
-        return;
-    const qsizetype index = selectedEntryIndex();
-    std::optional<core::WordEntry> entry;
-    if (index >= 0 && index < m_context.wordBook.entryCount())
-        entry = m_context.wordBook.entries().at(index);
-    TModFrm dialog(m_context.settings, m_languageName, m_context.settings.integer(core::SettingKey::InputMode), entry,
-        dialogServices(), dialogParent());
-    dialog.setApplyFunction(
-        [this](const core::WordEntry& fields, QString* error) { return applyEditedEntry(fields, error); });
-    placeDialog(&dialog, m_editRect);
-    Q_EMIT entryDialogOpening(&dialog);
-    dialog.exec();
-    m_editRect = dialog.geometry();
-    afterDialog();
-}
-
-bool WordBookController::applyEditedEntry(const core::WordEntry& fields, QString* error)
-{
-    const qsizetype index = selectedEntryIndex();
-    if (index < 0 || index >= m_context.wordBook.entryCount())
-        return m_context.wordBook.writeWordBook(error);
-    core::WordEntry entry = fields;
-    entry.colour = m_context.wordBook.entries().at(index).colour;
-    if (!m_wordListModel->replaceEntry(index, entry, error))
-        return false;
-    selectEntry(index + 1);
-    return true;
-}
-
-void WordBookController::changeTextColour()
-{
-    if (!m_colourAction->isEnabled())
-        return;
-    const qsizetype index = selectedEntryIndex();
-    const QString current = index >= 0 && index < m_context.wordBook.entryCount()
-        ? m_context.wordBook.entries().at(index).colour
-        : QString();
-    TColourFrm dialog(current, m_context.chooseColour, dialogParent());
-    placeDialog(&dialog, std::nullopt);
-    if (m_context.restoreStartupLayout)
-        m_context.restoreStartupLayout();
-    const int result = dialog.exec();
-    if (usesScriptLayout(m_context.settings.integer(core::SettingKey::InputMode)) && m_context.selectScriptLayout)
-        m_context.selectScriptLayout();
-    if (result != QDialog::Accepted)
-        return;
-    const std::optional<QString> colour = dialog.colourToStore();
-    const qsizetype selected = selectedEntryIndex();
-    if (!colour || selected < 0)
-        return;
-    QString error;
-    if (!m_wordListModel->setEntryColour(selected, *colour, &error))
-        reportError(error);
+    showDirectionButtons(foreignFirst);
+    m_wordList->setForeignFirst(foreignFirst);
 }
 
 // --- The main window's steps ---
 
 void WordBookController::applyStoredLayout()
 {
-    const core::Settings& settings = m_context.settings;
-    for (int column = 0; column < 7; ++column)
-        m_wordList->setColumnWidthAt(column, settings.integer(kColumnWidthKeys[static_cast<size_t>(column)]));
-    m_wordList->setRowHeight(qMax(1, settings.integer(core::SettingKey::LVLineHeight)));
-    const bool foreignFirst = settings.flag(core::SettingKey::EiwaFlg);
-    {
-        const QSignalBlocker a(m_panel->foreignFirstButton());
-        const QSignalBlocker b(m_panel->japaneseFirstButton());
-        m_panel->foreignFirstButton()->setChecked(foreignFirst);
-        m_panel->japaneseFirstButton()->setChecked(!foreignFirst);
-    }
-    m_wordListModel->setForeignFirst(foreignFirst);
-    if (m_storedDictionaryMode) {
-        m_storedDictionaryMode = false;
+    m_wordList->applyStoredLayout();
+    showDirectionButtons(m_context.settings.flag(core::SettingKey::EiwaFlg));
+    if (m_folders.takeStoredDictionaryMode())
         setDictionaryMode(true);
-    }
 }
 
 void WordBookController::storeLiveState()
 {
-    for (int column = 0; column < 7; ++column)
-        m_context.settings.setInteger(kColumnWidthKeys[static_cast<size_t>(column)], m_wordList->columnWidth(column));
+    m_wordList->storeLiveState();
 }
 
 void WordBookController::onScriptChanged(const core::ScriptInfo& script)
 {
-    m_languageName = script.name;
+    m_wordList->setLanguageName(script.name);
     m_panel->setDirectionLabels(script.foreignFirst, script.japaneseFirst);
-    {
-        const QSignalBlocker blocker(m_panel->dictionaryButton());
-        m_panel->dictionaryButton()->setChecked(false);
-    }
-    m_dictionaryMode = false;
-    m_context.settings.setFlag(core::SettingKey::DicFlg, false);
-    m_returnFolder.clear();
-    m_context.folders.setCurrentDictionaryFolder(m_context.folders.dictionaryFolder(script.folder));
-    SetWordBookFolder(m_context.folders.wordBookFolder(script.folder));
-    ApplyDirection();
+    showDictionaryButton(false);
+    m_folders.followScript(script.folder);
+    listWordBooks();
+    m_wordList->applyDirection();
     if (!m_panel->isDoorOpen())
         operateDoor();
 }
 
 void WordBookController::clear()
 {
-    m_wordListModel->showBook(false);
-    m_wordList->setEnabled(false);
+    m_wordList->showBook(false);
 }
 
 void WordBookController::setCommandStates(CommandState state)
 {
-    MainMenus& menus = m_context.menus;
     const bool bookOpen = state == CommandState::BookOpened || state == CommandState::EntryClicked;
     const bool entry = state == CommandState::EntryClicked;
-    menus.newWordBook->setEnabled(true);
-    menus.searchWordBooks->setEnabled(true);
-    menus.editGroupNames->setEnabled(true);
-    menus.registerWord->setEnabled(bookOpen);
-    menus.editWord->setEnabled(entry);
-    menus.deleteWordBook->setEnabled(bookOpen);
-    menus.deleteWord->setEnabled(entry);
-    menus.moveWord->setEnabled(entry);
-    menus.wordBookProperties->setEnabled(bookOpen);
-    menus.closeWordBook->setEnabled(bookOpen);
-    menus.jump->setEnabled(bookOpen);
-    m_colourAction->setEnabled(entry);
-}
-
-void WordBookController::wordBookMenuAboutToShow()
-{
-    m_context.menus.playWithMediaPlayer->setChecked(m_context.settings.flag(core::SettingKey::MediaPlayerFlg));
-    m_context.menus.createDictionaryFiles->setEnabled(m_dictionaryMode);
-}
-
-void WordBookController::toggleMediaPlayer()
-{
-    const bool on = !m_context.settings.flag(core::SettingKey::MediaPlayerFlg);
-    m_context.settings.setFlag(core::SettingKey::MediaPlayerFlg, on);
-    m_context.menus.playWithMediaPlayer->setChecked(on);
+    const Commands& c = m_commands;
+    c.newWordBook->setEnabled(true);
+    c.search->setEnabled(true);
+    c.editGroupNames->setEnabled(true);
+    m_dialogs->registerAction()->setEnabled(bookOpen);
+    m_dialogs->editAction()->setEnabled(entry);
+    c.deleteWordBook->setEnabled(bookOpen);
+    c.deleteWord->setEnabled(entry);
+    c.moveWord->setEnabled(entry);
+    c.properties->setEnabled(bookOpen);
+    c.closeWordBook->setEnabled(bookOpen);
+    c.jump->setEnabled(bookOpen);
+    m_dialogs->colourAction()->setEnabled(entry);
 }
 
 } // namespace pelinor::ui

@@ -25,7 +25,7 @@ QVariant WordBookListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
-    const WordBookRow& row = m_rows.at(index.row());
+    const core::WordBookRow& row = m_rows.at(index.row());
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         switch (index.column()) {
         case TitleColumn:
@@ -67,7 +67,7 @@ QVariant WordBookListModel::headerData(int section, Qt::Orientation orientation,
     }
 }
 
-void WordBookListModel::setRows(QList<WordBookRow> rows)
+void WordBookListModel::setRows(QList<core::WordBookRow> rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
@@ -78,33 +78,15 @@ void WordBookListModel::sortRows(Column column, int direction)
 {
     if (column == CountColumn || column >= ColumnCount)
         return;
-    const auto n = static_cast<size_t>(m_rows.size());
-    std::vector<QString> keys;
-    keys.reserve(n);
-    for (const WordBookRow& row : m_rows) {
-        switch (column) {
-        case TitleColumn:
-            keys.push_back(row.title.toLower());
-            break;
-        case FileNameColumn:
-            keys.push_back(row.fileName);
-            break;
-        default:
-            keys.push_back(row.group);
-            break;
-        }
-    }
-    std::vector<int> order(n);
-    std::iota(order.begin(), order.end(), 0);
-    const bool descending = direction < 0;
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int c = QStringView(keys[static_cast<size_t>(a)]).compare(keys[static_cast<size_t>(b)]);
-        return descending ? c > 0 : c < 0;
-    });
+    const core::WordBookRowKey key = column == TitleColumn ? core::WordBookRowKey::Title
+        : column == FileNameColumn                         ? core::WordBookRowKey::FileName
+                                                           : core::WordBookRowKey::Group;
+    const std::vector<int> order = core::sortedRowOrder(m_rows, key, direction);
+    const size_t n = order.size();
 
     Q_EMIT layoutAboutToBeChanged();
     std::vector<int> newRowOf(n);
-    QList<WordBookRow> sorted;
+    QList<core::WordBookRow> sorted;
     sorted.reserve(m_rows.size());
     for (size_t i = 0; i < n; ++i) {
         const int from = order[i];
@@ -135,7 +117,7 @@ void WordBookListModel::setCount(const QString& fileName, qsizetype count)
 qsizetype WordBookListModel::total() const
 {
     qsizetype sum = 0;
-    for (const WordBookRow& row : m_rows)
+    for (const core::WordBookRow& row : m_rows)
         sum += row.count;
     return sum;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/wordbook/wordbookrow.h"
+#include "core/wordbook/wordbookrow.h"
 
 #include <QAbstractTableModel>
 #include <QList>
 
 namespace pelinor::ui {
 
-/// The rows of the word book list (`ListView2`): title, file name, group and entry count of each word book
+/// The rows of the word book list (`WordBookList`): title, file name, group and entry count of each word book
 /// of the current folder. Sorting is stable and keeps the selection on its row.
 class WordBookListModel : public QAbstractTableModel {
     Q_OBJECT
@@ -23,9 +23,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     /// Replaces all rows.
-    void setRows(QList<WordBookRow> rows);
-    const QList<WordBookRow>& rows() const { return m_rows; }
-    const WordBookRow& row(int index) const { return m_rows.at(index); }
+    void setRows(QList<core::WordBookRow> rows);
+    const QList<core::WordBookRow>& rows() const { return m_rows; }
+    const core::WordBookRow& row(int index) const { return m_rows.at(index); }
 
     /// Sorts the rows by a column, stable: titles lower-cased, then by UTF-16 code unit; file names and
     /// groups by code unit as they stand. A negative `direction` sorts descending. The count column is
@@ -40,7 +40,7 @@ public:
     int rowOfFile(const QString& fileName) const;
 
 private:
-    QList<WordBookRow> m_rows;
+    QList<core::WordBookRow> m_rows;
 };
 
 } // namespace pelinor::ui

@@ -92,7 +92,7 @@ WordBookPanel::WordBookPanel(WordBookListModel* model, QWidget* parent)
     directions->addButton(m_japaneseFirstButton);
 
     m_list = new QTableView(this);
-    m_list->setObjectName(QStringLiteral("ListView2"));
+    m_list->setObjectName(QStringLiteral("WordBookList"));
     m_list->setAccessibleName(tr("単語帳リスト"));
     m_list->setModel(model);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);

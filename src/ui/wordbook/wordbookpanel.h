@@ -16,7 +16,7 @@ class WordBookListModel;
 
 /// The word book panel on the right of the page "単語リスト": the door button that opens and closes the
 /// panel with its automatic-door box, the labels "■単語帳" / "メニュー", the buttons "新規作成", "辞書"
-/// and "変更", the two direction buttons of the word list, and the word book list (`ListView2`).
+/// and "変更", the two direction buttons of the word list, and the word book list (`WordBookList`).
 ///
 /// The door moves the panel 30 pixels every 20 ms between 32 (closed, caption "←") and 382 pixels (open,
 /// caption "→"); the panel reports each width through doorWidthChanged() and leaves placing itself to

@@ -31,25 +31,7 @@ int WordListModel::columnCount(const QModelIndex& parent) const
 
 std::optional<core::WordField> WordListModel::fieldOfColumn(int column) const
 {
-    using core::WordField;
-    switch (column) {
-    case FirstColumn:
-        return m_foreignFirst ? WordField::ForeignWord : WordField::Japanese;
-    case PhoneticColumn:
-        return WordField::Phonetic;
-    case KanaColumn:
-        return WordField::Kana;
-    case FifthColumn:
-        return m_foreignFirst ? WordField::Japanese : WordField::ForeignWord;
-    case NoteColumn:
-        return WordField::Note;
-    case SoundColumn:
-        return WordField::SoundFile;
-    case ColourColumn:
-        return WordField::Colour;
-    default:
-        return std::nullopt;
-    }
+    return core::wordFieldAtColumn(column, m_foreignFirst);
 }
 
 QVariant WordListModel::data(const QModelIndex& index, int role) const

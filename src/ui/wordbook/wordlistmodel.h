@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/wordbook/wordentry.h"
+#include "core/wordbook/wordlistcolumns.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -13,7 +14,7 @@ class WordBook;
 
 namespace pelinor::ui {
 
-/// The word list (`ListView1`) as a table over the open word book: one row per entry, eight columns by
+/// The word list (`WordList`) as a table over the open word book: one row per entry, eight columns by
 /// position. The direction decides whether position 1 shows the foreign word (and position 5 the
 /// Japanese meaning) or the other way round; the stored order of the fields never changes.
 ///
@@ -35,6 +36,7 @@ public:
         ColourColumn, ///< never shown
         ColumnCount
     };
+    static_assert(ColumnCount == core::kWordListColumnCount);
 
     /// How a cell is drawn: its font and indent follow from it.
     enum class CellKind { Foreign, Phonetic, Number, Japanese };

@@ -12,7 +12,7 @@ WordListView::WordListView(WordListModel* model, WordListDelegate* delegate, QWi
     , m_model(model)
     , m_delegate(delegate)
 {
-    setObjectName(QStringLiteral("ListView1"));
+    setObjectName(QStringLiteral("WordList"));
     setAccessibleName(tr("単語リスト"));
     setModel(model);
     setItemDelegate(delegate);

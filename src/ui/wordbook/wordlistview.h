@@ -7,7 +7,7 @@ namespace pelinor::ui {
 class WordListDelegate;
 class WordListModel;
 
-/// The word list (`ListView1`): a read-only table of the open word book, whole rows selected one at a
+/// The word list (`WordList`): a read-only table of the open word book, whole rows selected one at a
 /// time, grid lines, rows of one fixed height so that a book of any size scrolls at once. Disabled, it
 /// shows the button-face colour.
 class WordListView : public QTableView {

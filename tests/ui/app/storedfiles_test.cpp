@@ -4,13 +4,13 @@
 #include "core/tables/candidatefile.h"
 #include "core/tables/symboldatabase.h"
 #include "core/transfer/workrtf.h"
+#include "core/wordbook/folderlistfile.h"
 #include "core/wordbook/groupnamelist.h"
 #include "core/wordbook/wordbookfile.h"
 #include "support/smalldisk.h"
 #include "support/tempworld.h"
 #include "support/testworld.h"
 #include "ui/app/tmainfrm.h"
-#include "ui/wordbook/folderlistfile.h"
 #include "ui/wordbook/wordbookcontroller.h"
 #include "ui/wordbook/wordbookfixture.h"
 #include "ui/wordbook/wordlistmodel.h"
@@ -80,7 +80,7 @@ const std::vector<StoredFile>& storedFiles()
             }},
         {"folder list", u"FolList.txt"_qs,
             [](const QString& folder, int version, QString* error) {
-                return ui::addFolderToList(folder, QStringLiteral("/home/user/単語帳 %1").arg(version), error);
+                return core::addFolderToList(folder, QStringLiteral("/home/user/単語帳 %1").arg(version), error);
             }},
         {"Work.rtf", u"Work.rtf"_qs,
             [](const QString& folder, int version, QString* error) {
@@ -154,8 +154,8 @@ const std::vector<Carrier>& carriers()
             }},
         {"FolList.txt",
             [](const QString& folder, const QString& text) {
-                ui::addFolderToList(folder, u"/home/user/"_qs + text);
-                return ui::readOrCreateFolderList(folder, QString(), QString()).folders.value(0).mid(11);
+                core::addFolderToList(folder, u"/home/user/"_qs + text);
+                return core::readOrCreateFolderList(folder, QString(), QString()).folders.value(0).mid(11);
             }},
         {"candidate file's symbol database name",
             [](const QString& folder, const QString& text) {
@@ -299,7 +299,7 @@ private Q_SLOTS:
     {
         open();
         ui::WordBookController* books = m_window->wordBooks();
-        QVERIFY(books->OpenWordBook(QStringLiteral("あいさつ.utx")));
+        QVERIFY(books->openWordBook(QStringLiteral("あいさつ.utx")));
         const QString path = m_world->documentsFolder() + QStringLiteral("/bookA/あいさつ.utx");
         const QByteArray before = m_world->readBytes(path);
         const int rows = books->wordListModel()->rowCount();

@@ -127,7 +127,7 @@ private Q_SLOTS:
     {
         open();
         ui::WordBookController* books = m_window->wordBooks();
-        QVERIFY(books->OpenWordBook(QStringLiteral("あいさつ.utx")));
+        QVERIFY(books->openWordBook(QStringLiteral("あいさつ.utx")));
         const QString path = m_world->documentsFolder() + QStringLiteral("/bookA/あいさつ.utx");
         const qsizetype before = m_world->readBytes(path).count("\r\0\n\0");
         m_window->foreignArea()->setFocus();

@@ -15,6 +15,7 @@
 #include "ui/transfer/transferindicator.h"
 #include "ui/wordbook/wordbookcontroller.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -505,15 +506,15 @@ private Q_SLOTS:
         const QStringList books = QDir(f.window->folders().currentWordBookFolder())
                                       .entryList({QStringLiteral("*.utx")}, QDir::Files, QDir::Name);
         QVERIFY(!books.isEmpty());
-        QVERIFY(f.window->wordBooks()->OpenWordBook(books.constFirst()));
-        QVERIFY(f.window->menus().registerWord->isEnabled());
+        QVERIFY(f.window->wordBooks()->openWordBook(books.constFirst()));
+        QVERIFY(f.window->findChild<QAction*>(QStringLiteral("WordRegister"))->isEnabled());
 
         QPoint firstPlace;
         bool mainHidden = false;
         bool bookClosed = false;
         PadDriver first([&](TPadFrm* pad) {
             mainHidden = !f.window->isVisible();
-            bookClosed = !f.window->menus().registerWord->isEnabled();
+            bookClosed = !f.window->findChild<QAction*>(QStringLiteral("WordRegister"))->isEnabled();
             pad->move(pad->pos() + QPoint(-90, 40));
             firstPlace = pad->pos();
             pad->autoPasteBox()->setChecked(false);

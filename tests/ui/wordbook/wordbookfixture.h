@@ -4,16 +4,18 @@
 #include "core/app/settings.h"
 #include "core/wordbook/wordbook.h"
 #include "core/wordbook/wordbookfile.h"
+#include "platform/fake/fakeshellopener.h"
 #include "support/tempworld.h"
-#include "ui/app/mainmenus.h"
 #include "ui/wordbook/wordbookcontroller.h"
+#include "ui/wordbook/wordentrydialogs.h"
+#include "ui/wordbook/wordlistpresenter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -80,7 +82,7 @@ inline core::WordEntry numbered(core::WordEntry e, qsizetype number)
 }
 
 /// The word book part of the main window on a private folder world: settings, folders, the open word
-/// book, a menu bar with the main menus, the status panels, the two input areas and the page.
+/// book, the word book menu as the window fills it, the status panels, the two input areas and the page.
 class WordBookFixture {
 public:
     WordBookFixture()
@@ -88,7 +90,6 @@ public:
             world.path(QStringLiteral("documents"))})
     {
         folders.setUpFolders();
-        menus = ui::MainMenus::build(&menuBar);
         window.resize(900, 400);
         auto* layout = new QVBoxLayout(&window);
         phoneticArea = new QLineEdit(&window);
@@ -112,17 +113,13 @@ public:
         ui::WordBookContext context{.settings = settings,
             .folders = folders,
             .wordBook = book,
-            .menus = menus,
+            .shellOpener = shellOpener,
             .titlePanel = titlePanel,
             .folderPanel = folderPanel,
             .phoneticArea = phoneticArea,
             .foreignArea = foreignArea,
             .page = page,
             .mainWindow = &window};
-        context.openFile = [this](const QString& path) {
-            opened.append(path);
-            return true;
-        };
         context.chooseFolder = [this](QWidget*, const QString& caption, const QString& start) {
             folderCaption = caption;
             folderStart = start;
@@ -133,8 +130,23 @@ public:
             return chosenSoundFile;
         };
         controller = std::make_unique<ui::WordBookController>(context);
+        wordBookMenu.addActions(controller->menuActions());
+        QObject::connect(
+            &wordBookMenu, &QMenu::aboutToShow, controller.get(), &ui::WordBookController::updateMenuStates);
         return *controller;
     }
+
+    /// A command of the word book by its object name.
+    QAction* action(const QString& objectName) const
+    {
+        auto* found = controller->findChild<QAction*>(objectName);
+        if (!found)
+            qFatal("no action %s", qPrintable(objectName));
+        return found;
+    }
+
+    /// The files handed to the desktop's programs, in order.
+    const QStringList& opened() const { return shellOpener.openedFiles(); }
 
     QString russianBooks() const { return folders.wordBookFolder(core::ScriptFolder::Russian); }
     QString russianDictionary() const { return folders.dictionaryFolder(core::ScriptFolder::Russian); }
@@ -155,8 +167,8 @@ public:
     core::Folders folders;
     core::Settings settings;
     core::WordBook book;
-    QMenuBar menuBar;
-    ui::MainMenus menus;
+    platform::FakeShellOpener shellOpener;
+    QMenu wordBookMenu;
     QWidget window;
     QLineEdit* phoneticArea = nullptr;
     QPlainTextEdit* foreignArea = nullptr;
@@ -165,7 +177,6 @@ public:
     QLabel* folderPanel = nullptr;
     std::unique_ptr<ui::WordBookController> controller;
 
-    QStringList opened;
     QString chosenFolder;
     QString folderCaption;
     QString folderStart;

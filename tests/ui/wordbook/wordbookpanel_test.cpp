@@ -1,8 +1,8 @@
 #include "core/app/inputmodes.h"
 #include "core/common/textcodec.h"
+#include "core/wordbook/dictionaryfiles.h"
+#include "core/wordbook/folderlistfile.h"
 #include "core/wordbook/wordbooksummary.h"
-#include "ui/wordbook/dictionaryfiles.h"
-#include "ui/wordbook/folderlistfile.h"
 #include "ui/wordbook/wordbooklistmodel.h"
 #include "ui/wordbook/wordbookpanel.h"
 #include "ui/wordbook/wordlistmodel.h"
@@ -86,7 +86,7 @@ private Q_SLOTS:
         f.writeBook(folder, u"other.txt"_qs, u"Other"_qs, QString());
 
         ui::WordBookController& c = f.make();
-        c.ListWordBooks();
+        c.listWordBooks();
         const WordBookListModel& model = *c.wordBookListModel();
         // Groups by code unit (あいさつ before その他), titles in locale order inside each group.
         QCOMPARE(column(model, WordBookListModel::GroupColumn),
@@ -110,7 +110,7 @@ private Q_SLOTS:
         ui::WordBookController& c = f.make();
         f.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-        c.ListWordBooks();
+        c.listWordBooks();
         QTableView* list = c.panel()->listView();
         const WordBookListModel& model = *c.wordBookListModel();
 
@@ -126,11 +126,11 @@ private Q_SLOTS:
             column(model, WordBookListModel::FileNameColumn), (QStringList{u"x3.utx"_qs, u"x2.utx"_qs, u"x1.utx"_qs}));
 
         // A new listing sorts by group again, with the group's own direction (flipped by its header).
-        c.ListWordBooks();
+        c.listWordBooks();
         QCOMPARE(column(model, WordBookListModel::TitleColumn), (QStringList{u"A"_qs, u"C"_qs, u"b"_qs}));
         clickHeader(list, WordBookListModel::GroupColumn);
         QCOMPARE(column(model, WordBookListModel::GroupColumn), (QStringList{u"G2"_qs, u"G1"_qs, u"G1"_qs}));
-        c.ListWordBooks();
+        c.listWordBooks();
         QCOMPARE(column(model, WordBookListModel::TitleColumn), (QStringList{u"b"_qs, u"A"_qs, u"C"_qs}));
     }
 
@@ -139,10 +139,10 @@ private Q_SLOTS:
         WordBookFixture f;
         f.writeBook(f.russianBooks(), u"x.utx"_qs, u"X"_qs, QString(), {test::entry(u"a"_qs)});
         ui::WordBookController& c = f.make();
-        c.ListWordBooks();
-        QVERIFY(c.OpenWordBook(u"x.utx"_qs));
+        c.listWordBooks();
+        QVERIFY(c.openWordBook(u"x.utx"_qs));
         const QString gone = f.world.path(u"gone/books"_qs);
-        c.SetWordBookFolder(gone);
+        c.setWordBookFolder(gone);
         QCOMPARE(c.wordBookListModel()->rowCount(), 0);
         QCOMPARE(f.folders.currentWordBookFolder(), gone);
         QCOMPARE(f.folderPanel->text(), u"●単語帳フォルダ　"_qs + QDir::toNativeSeparators(gone) + u"　・・・　[0]"_qs);
@@ -168,9 +168,9 @@ private Q_SLOTS:
         WordBookFixture f;
         f.writeBook(f.russianBooks(), u"x.utx"_qs, u"X"_qs, QString(), {test::entry(u"a"_qs)});
         ui::WordBookController& c = f.make();
-        c.ListWordBooks();
+        c.listWordBooks();
         if (step >= 1) {
-            c.SelectWordBookByFile(u"x.utx"_qs);
+            c.selectWordBookByFile(u"x.utx"_qs);
             QVERIFY(f.book.isOpen());
             QCOMPARE(f.titlePanel->text(), u"●タイトル：「X」"_qs);
             QCOMPARE(f.settings.text(core::SettingKey::LastWB), u"x.utx"_qs);
@@ -178,18 +178,19 @@ private Q_SLOTS:
         if (step >= 2)
             c.wordListView()->selectEntryRow(0);
         if (step >= 3) {
-            c.CloseWordBook();
+            c.closeWordBook();
             QVERIFY(f.titlePanel->text().isEmpty());
             QVERIFY(f.settings.text(core::SettingKey::LastWB).isEmpty());
             QVERIFY(!c.wordListView()->isEnabled());
             QCOMPARE(c.wordListModel()->rowCount(), 0);
         }
-        const ui::MainMenus& m = f.menus;
-        const QList<bool> actual{m.registerWord->isEnabled(), m.editWord->isEnabled(), m.deleteWordBook->isEnabled(),
-            m.deleteWord->isEnabled(), m.moveWord->isEnabled(), m.wordBookProperties->isEnabled(),
-            m.closeWordBook->isEnabled(), m.jump->isEnabled(), c.colourAction()->isEnabled()};
+        QList<bool> actual;
+        for (const QString& name : {u"WordRegister"_qs, u"WordEdit"_qs, u"WordBookDelete"_qs, u"WordDelete"_qs,
+                 u"WordMove"_qs, u"WordBookProperties"_qs, u"WordBookClose"_qs, u"WordJump"_qs, u"WordColour"_qs})
+            actual.append(f.action(name)->isEnabled());
         QCOMPARE(actual, enabled);
-        QVERIFY(m.newWordBook->isEnabled() && m.searchWordBooks->isEnabled() && m.editGroupNames->isEnabled());
+        QVERIFY(f.action(u"WordBookNew"_qs)->isEnabled() && f.action(u"WordBookSearch"_qs)->isEnabled()
+            && f.action(u"WordBookGroups"_qs)->isEnabled());
     }
 
     void clickingARowOpensTheBookAndMovesTheDoor()
@@ -199,7 +200,7 @@ private Q_SLOTS:
         ui::WordBookController& c = f.make();
         f.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-        c.ListWordBooks();
+        c.listWordBooks();
         clickRow(c.panel()->listView(), 0);
         QVERIFY(f.book.isOpen());
         QCOMPARE(c.wordListModel()->rowCount(), 2);
@@ -316,7 +317,7 @@ private Q_SLOTS:
     {
         WordBookFixture f;
         ui::WordBookController& c = f.make();
-        const QString path = ui::folderListPath(f.folders.systemFolder());
+        const QString path = core::folderListPath(f.folders.systemFolder());
         QVERIFY(!QFile::exists(path));
         c.panel()->folderButton()->click();
         QMenu* menu = c.folderMenu();
@@ -330,7 +331,7 @@ private Q_SLOTS:
 
         // Editing hands the file to the desktop.
         menu->actions().last()->trigger();
-        QCOMPARE(f.opened, QStringList{path});
+        QCOMPARE(f.opened(), QStringList{path});
     }
 
     void folderMenuShowsEveryLineAndAmpersandsLiterally()
@@ -417,9 +418,9 @@ private Q_SLOTS:
         QFETCH(bool, otherFolder);
         WordBookFixture f;
         ui::WordBookController& c = f.make();
-        f.menus.wordBook->popup(QPoint());
-        f.menus.wordBook->close();
-        QVERIFY(!f.menus.createDictionaryFiles->isEnabled());
+        f.wordBookMenu.popup(QPoint());
+        f.wordBookMenu.close();
+        QVERIFY(!f.action(u"WordBookDictionaryFiles"_qs)->isEnabled());
         c.panel()->dictionaryButton()->click();
         if (otherFolder) {
             f.chosenFolder = f.world.path(u"mine"_qs);
@@ -428,14 +429,14 @@ private Q_SLOTS:
         }
         const QString folder = f.folders.currentWordBookFolder();
         const QString prefix = otherFolder ? u"XY"_qs : u"RU"_qs;
-        f.menus.wordBook->popup(QPoint());
-        f.menus.wordBook->close();
-        QVERIFY(f.menus.createDictionaryFiles->isEnabled());
+        f.wordBookMenu.popup(QPoint());
+        f.wordBookMenu.close();
+        QVERIFY(f.action(u"WordBookDictionaryFiles"_qs)->isEnabled());
 
         QString question;
         test::answerMessage(QMessageBox::Yes, &question);
         test::answerMessage(QMessageBox::No);
-        f.menus.createDictionaryFiles->trigger();
+        f.action(u"WordBookDictionaryFiles"_qs)->trigger();
         QCOMPARE(question, u"この辞書フォルダに一括で空の辞書ファイルを生成します。よろしいですか？"_qs);
         QCOMPARE(c.wordBookListModel()->rowCount(), 0); // "No": not listed yet
 
@@ -447,14 +448,14 @@ private Q_SLOTS:
         QCOMPARE(first.entryLineCount, 0);
         QVERIFY(QFile::exists(folder + u"/"_qs + prefix + u"辞書（あ）.utx"_qs));
         QVERIFY(QFile::exists(folder + u"/"_qs + prefix + u"辞書（わ）.utx"_qs));
-        QCOMPARE(QDir(folder).entryList({u"*.utx"_qs}, QDir::Files).size(), ui::kDictionaryFileCount);
+        QCOMPARE(QDir(folder).entryList({u"*.utx"_qs}, QDir::Files).size(), core::kDictionaryFileCount);
 
         QString done;
         test::answerMessage(QMessageBox::Yes);
         test::answerMessage(QMessageBox::Yes, &done);
-        f.menus.createDictionaryFiles->trigger();
+        f.action(u"WordBookDictionaryFiles"_qs)->trigger();
         QCOMPARE(done, u"生成を完了しました。今すぐ主画面に反映しますか？"_qs);
-        QCOMPARE(c.wordBookListModel()->rowCount(), 2 * ui::kDictionaryFileCount);
+        QCOMPARE(c.wordBookListModel()->rowCount(), 2 * core::kDictionaryFileCount);
         const core::WordBookSummary second
             = core::readWordBookSummary(folder + u"/"_qs + prefix + u"1辞書（わ）.utx"_qs);
         QCOMPARE(second.title, u"辞書（わ）"_qs);
@@ -463,13 +464,13 @@ private Q_SLOTS:
 
     void bulkCreationTitlesFollowTheKanaRowHeads()
     {
-        QCOMPARE(ui::dictionaryFileTitle(0), u"辞書（Alpha）"_qs);
-        QCOMPARE(ui::dictionaryFileTitle(1), u"辞書（あ）"_qs);
-        QCOMPARE(ui::dictionaryFileTitle(44), u"辞書（わ）"_qs);
+        QCOMPARE(core::dictionaryFileTitle(0), u"辞書（Alpha）"_qs);
+        QCOMPARE(core::dictionaryFileTitle(1), u"辞書（あ）"_qs);
+        QCOMPARE(core::dictionaryFileTitle(44), u"辞書（わ）"_qs);
         QSet<QString> titles;
-        for (int k = 0; k < ui::kDictionaryFileCount; ++k)
-            titles.insert(ui::dictionaryFileTitle(k));
-        QCOMPARE(titles.size(), ui::kDictionaryFileCount);
+        for (int k = 0; k < core::kDictionaryFileCount; ++k)
+            titles.insert(core::dictionaryFileTitle(k));
+        QCOMPARE(titles.size(), core::kDictionaryFileCount);
     }
 
     void mediaPlayerItemFollowsTheFlag()
@@ -477,15 +478,15 @@ private Q_SLOTS:
         WordBookFixture f;
         f.make();
         QVERIFY(!f.settings.flag(core::SettingKey::MediaPlayerFlg));
-        f.menus.playWithMediaPlayer->trigger();
+        f.action(u"WordBookMediaPlayer"_qs)->trigger();
         QVERIFY(f.settings.flag(core::SettingKey::MediaPlayerFlg));
         f.settings.setFlag(core::SettingKey::MediaPlayerFlg, false);
-        f.menus.wordBook->popup(QPoint());
-        f.menus.wordBook->close();
-        QVERIFY(!f.menus.playWithMediaPlayer->isChecked());
-        f.menus.playWithMediaPlayer->trigger();
+        f.wordBookMenu.popup(QPoint());
+        f.wordBookMenu.close();
+        QVERIFY(!f.action(u"WordBookMediaPlayer"_qs)->isChecked());
+        f.action(u"WordBookMediaPlayer"_qs)->trigger();
         QVERIFY(f.settings.flag(core::SettingKey::MediaPlayerFlg));
-        QVERIFY(f.menus.playWithMediaPlayer->isChecked());
+        QVERIFY(f.action(u"WordBookMediaPlayer"_qs)->isChecked());
     }
 };
 

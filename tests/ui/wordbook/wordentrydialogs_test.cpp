@@ -28,8 +28,8 @@ struct OpenBook : WordBookFixture {
     ui::WordBookController& start()
     {
         ui::WordBookController& c = make();
-        c.ListWordBooks();
-        c.OpenWordBook(u"book.utx"_qs);
+        c.listWordBooks();
+        c.openWordBook(u"book.utx"_qs);
         return c;
     }
 
@@ -95,7 +95,7 @@ private Q_SLOTS:
             child<QLineEdit>(dialog, "JapaneseField")->setText(u"二つの言葉"_qs);
             child<QPushButton>(dialog, "AddButton")->click();
         });
-        f.menus.registerWord->trigger();
+        f.action(u"WordRegister"_qs)->trigger();
 
         QCOMPARE(shownForeign, u"два#$0Dслова"_qs);
         QCOMPARE(shownPhonetic, u"dva"_qs);
@@ -106,8 +106,8 @@ private Q_SLOTS:
         QCOMPARE(added.number, 6);
         QCOMPARE(f.entriesInFile(f.path()), f.book.entries());
         QCOMPARE(c.wordListModel()->rowCount(), 6);
-        QCOMPARE(c.selectedEntryIndex(), 5);
-        QVERIFY(f.menus.editWord->isEnabled());
+        QCOMPARE(c.wordList().selectedEntryIndex(), 5);
+        QVERIFY(f.action(u"WordEdit"_qs)->isEnabled());
         QCOMPARE(f.listedCount(), 6);
         QCOMPARE(f.statusTotal(), u"7"_qs);
         // RegClearFlg: both input areas are emptied.
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QCOMPARE(f.window.focusWidget(), f.foreignArea);
 
         // A double click puts the two lines back.
-        c.useEntry(5);
+        c.wordList().useEntry(5);
         QCOMPARE(f.foreignArea->toPlainText(), u"два\nслова"_qs);
     }
 
@@ -139,7 +139,7 @@ private Q_SLOTS:
             // F4 anywhere in the dialog adds.
             QTest::keyClick(dialog->focusWidget(), Qt::Key_F4);
         });
-        c.registerWord();
+        c.entryDialogs().registerWord();
         QVERIFY(!positionsEnabled);
         QVERIFY(!insertEnabled);
         QVERIFY(shownForeign.isEmpty());
@@ -163,7 +163,7 @@ private Q_SLOTS:
             child<QLineEdit>(dialog, "SoundFileField")->setText(u"  slovo.mp3  "_qs);
             child<QPushButton>(dialog, "AddButton")->click();
         });
-        c.registerWord();
+        c.entryDialogs().registerWord();
         QCOMPARE(f.book.entryCount(), 1);
         const core::WordEntry stored = f.entriesInFile(f.path()).at(0);
         QCOMPARE(stored.foreignWord, u"\"слово\""_qs);
@@ -193,14 +193,14 @@ private Q_SLOTS:
             child<QLineEdit>(dialog, "ForeignWordField")->setText(u"new"_qs);
             child<QPushButton>(dialog, "InsertButton")->click();
         });
-        c.registerWord();
+        c.entryDialogs().registerWord();
         QCOMPARE(items, (QStringList{u" 1"_qs, u" 2"_qs, u" 3"_qs, u" 4"_qs, u" 5"_qs}));
         QCOMPARE(f.book.entryCount(), 6);
         QCOMPARE(f.book.entries().at(0).foreignWord, u"new"_qs);
         QCOMPARE(f.book.entries().at(0).number, 1);
         QCOMPARE(f.book.entries().at(1).foreignWord, u"w1"_qs);
         QCOMPARE(f.book.entries().at(5).number, 6);
-        QCOMPARE(c.selectedEntryIndex(), 0);
+        QCOMPARE(c.wordList().selectedEntryIndex(), 0);
         QCOMPARE(f.listedCount(), 6);
 
         whenDialog(u"TRegFrm"_qs, [&](ui::WordEntryDialog* dialog) {
@@ -208,7 +208,7 @@ private Q_SLOTS:
             child<QComboBox>(dialog, "PositionList")->setCurrentIndex(2);
             child<QPushButton>(dialog, "InsertButton")->click();
         });
-        c.registerWord();
+        c.entryDialogs().registerWord();
         QCOMPARE(f.book.entries().at(2).foreignWord, u"third"_qs);
         QCOMPARE(f.book.entries().at(3).foreignWord, u"w2"_qs);
         QCOMPARE(f.entriesInFile(f.path()), f.book.entries());
@@ -220,26 +220,26 @@ private Q_SLOTS:
         OpenBook f(fiveEntries());
         ui::WordBookController& c = f.start();
         const QByteArray before = f.world.readBytes(u"documents/Norvanta/Pelinor/bookA/book.utx"_qs);
-        QVERIFY(!c.registrationRect());
+        QVERIFY(!c.entryDialogs().registrationRect());
         whenDialog(u"TRegFrm"_qs, [&](ui::WordEntryDialog* dialog) {
             child<QLineEdit>(dialog, "ForeignWordField")->setText(u"nothing"_qs);
             dialog->setGeometry(40, 50, 700, dialog->height());
             child<QPushButton>(dialog, "CancelButton")->click();
         });
-        c.registerWord();
+        c.entryDialogs().registerWord();
         QCOMPARE(f.book.entryCount(), 5);
         QCOMPARE(f.world.readBytes(u"documents/Norvanta/Pelinor/bookA/book.utx"_qs), before);
-        QVERIFY(c.registrationRect());
-        QCOMPARE(c.registrationRect()->width(), 700);
+        QVERIFY(c.entryDialogs().registrationRect());
+        QCOMPARE(c.entryDialogs().registrationRect()->width(), 700);
 
         int width = 0;
         whenDialog(u"TRegFrm"_qs, [&](ui::WordEntryDialog* dialog) {
             width = dialog->width();
             dialog->reject();
         });
-        c.registerWord();
+        c.entryDialogs().registerWord();
         QCOMPARE(width, 700);
-        QVERIFY(!c.editRect());
+        QVERIFY(!c.entryDialogs().editRect());
     }
 
     void aRectangleLeftOffTheScreensIsBroughtBack()
@@ -250,15 +250,15 @@ private Q_SLOTS:
             dialog->setGeometry(5000, 50, 700, dialog->height());
             dialog->reject();
         });
-        c.registerWord();
-        QCOMPARE(c.registrationRect()->left(), 5000);
+        c.entryDialogs().registerWord();
+        QCOMPARE(c.entryDialogs().registrationRect()->left(), 5000);
 
         QRect shown;
         whenDialog(u"TRegFrm"_qs, [&](ui::WordEntryDialog* dialog) {
             shown = dialog->geometry();
             dialog->reject();
         });
-        c.registerWord();
+        c.entryDialogs().registerWord();
         QVERIFY2(QGuiApplication::primaryScreen()->availableGeometry().contains(shown),
             qPrintable(QStringLiteral("%1,%2").arg(shown.x()).arg(shown.y())));
         QCOMPARE(shown.width(), 700);
@@ -268,9 +268,9 @@ private Q_SLOTS:
     {
         WordBookFixture f;
         ui::WordBookController& c = f.make();
-        c.ListWordBooks();
-        c.registerWord(); // no dialog: the call returns at once
-        f.menus.registerWord->trigger();
+        c.listWordBooks();
+        c.entryDialogs().registerWord(); // no dialog: the call returns at once
+        f.action(u"WordRegister"_qs)->trigger();
         QVERIFY(!QApplication::activeModalWidget());
     }
 
@@ -280,7 +280,7 @@ private Q_SLOTS:
             test::entry(
                 u"один#$0Dдва"_qs, u"fon"_qs, u"カナ"_qs, u"意味"_qs, u"x#$0Dy"_qs, u"s.mp3"_qs, u"#FF0000"_qs)});
         ui::WordBookController& c = f.start();
-        c.selectEntry(2);
+        c.wordList().selectEntry(2);
         QStringList shown;
         QString focused;
         int caret = -1;
@@ -296,7 +296,7 @@ private Q_SLOTS:
             dialog->soundFileField()->setText(u" t.mp3 "_qs);
             child<QPushButton>(dialog, "ApplyButton")->click();
         });
-        f.menus.editWord->trigger();
+        f.action(u"WordEdit"_qs)->trigger();
         QCOMPARE(shown, (QStringList{u"один#$0Dдва"_qs, u"fon"_qs, u"カナ"_qs, u"意味"_qs, u"x\ny"_qs, u"s.mp3"_qs}));
         QCOMPARE(focused, u"NoteField"_qs);
         QCOMPARE(caret, 3);
@@ -306,7 +306,7 @@ private Q_SLOTS:
                                u"t.mp3"_qs, u"#FF0000"_qs),
                 2));
         QCOMPARE(f.entriesInFile(f.path()), f.book.entries());
-        QCOMPARE(c.selectedEntryIndex(), 1);
+        QCOMPARE(c.wordList().selectedEntryIndex(), 1);
         QCOMPARE(f.listedCount(), 2);
     }
 
@@ -321,7 +321,7 @@ private Q_SLOTS:
             shown = QStringList{dialog->foreignWordField()->text(), dialog->noteField()->toPlainText()};
             QTest::keyClick(dialog->noteField(), Qt::Key_F4);
         });
-        c.modifyWord();
+        c.entryDialogs().modifyWord();
         QCOMPARE(shown, (QStringList{QString(), QString()}));
         QCOMPARE(f.entriesInFile(f.path()), f.book.entries()); // written again, unchanged
     }
@@ -347,7 +347,7 @@ private Q_SLOTS:
             QCOMPARE(child<QLineEdit>(dialog, "ForeignWordField")->text(), u"lost?"_qs);
             dialog->reject();
         });
-        c.registerWord();
+        c.entryDialogs().registerWord();
         QVERIFY2(message.contains(QDir::toNativeSeparators(folder + u"/book.utx"_qs)), qPrintable(message));
         QVERIFY(stillOpen);
         QCOMPARE(f.book.entryCount(), 5);
@@ -356,14 +356,14 @@ private Q_SLOTS:
         QCOMPARE(f.world.readBytes(u"moved/book.utx"_qs), before);
 
         // Editing fails the same way and changes nothing.
-        c.selectEntry(1);
+        c.wordList().selectEntry(1);
         whenDialog(u"TModFrm"_qs, [&](ui::WordEntryDialog* dialog) {
             dialog->kanaField()->setText(u"changed"_qs);
             test::answerMessage(QMessageBox::Yes);
             child<QPushButton>(dialog, "ApplyButton")->click();
             dialog->reject();
         });
-        c.modifyWord();
+        c.entryDialogs().modifyWord();
         QVERIFY(f.book.entries().at(0).kana.isEmpty());
         QCOMPARE(f.world.readBytes(u"moved/book.utx"_qs), before);
     }
@@ -384,12 +384,12 @@ private Q_SLOTS:
             child<QPushButton>(dialog, "PlaySoundButton")->click();
             dialog->reject();
         });
-        c.registerWord();
+        c.entryDialogs().registerWord();
         QCOMPARE(afterBrowse, u"chosen.mp3"_qs);
         QCOMPARE(f.soundStart, f.russianBooks());
         // Plays whatever MediaPlayerFlg says; a missing file does nothing.
-        QCOMPARE(f.opened, QStringList{f.russianBooks() + u"/here.mp3"_qs});
-        QCOMPARE(c.lastPlayedSoundFile(), u"here.mp3"_qs);
+        QCOMPARE(f.opened(), QStringList{f.russianBooks() + u"/here.mp3"_qs});
+        QCOMPARE(c.wordList().lastPlayedSoundFile(), u"here.mp3"_qs);
     }
 
     void accentButtonReplacesInModeFourOnly()
@@ -406,7 +406,7 @@ private Q_SLOTS:
             result = dialog->foreignWordField()->text();
             dialog->reject();
         });
-        c.registerWord();
+        c.entryDialogs().registerWord();
         QCOMPARE(result, u"άΐ"_qs);
         QCOMPARE(report, u"2 個の置換を行いました。"_qs);
 
@@ -416,7 +416,7 @@ private Q_SLOTS:
             hasButton = dialog->findChild<QPushButton*>(u"AccentButton"_qs) != nullptr;
             dialog->reject();
         });
-        c.registerWord();
+        c.entryDialogs().registerWord();
         QVERIFY(!hasButton);
     }
 
@@ -436,7 +436,7 @@ private Q_SLOTS:
             QCOMPARE(phonetic, dialog->findChild<QLineEdit*>(u"PhoneticField"_qs));
             dialog->reject();
         });
-        c.registerWord();
+        c.entryDialogs().registerWord();
         QVERIFY(foreign);
     }
 };

@@ -43,8 +43,8 @@ struct OpenBook : WordBookFixture {
     ui::WordBookController& start()
     {
         ui::WordBookController& c = make();
-        c.ListWordBooks();
-        c.OpenWordBook(u"book.utx"_qs);
+        c.listWordBooks();
+        c.openWordBook(u"book.utx"_qs);
         return c;
     }
 
@@ -246,7 +246,7 @@ private Q_SLOTS:
     {
         OpenBook f({test::entry(u"b"_qs), test::entry(u"a"_qs)});
         ui::WordBookController& c = f.start();
-        c.sortWordListByColumn(WordListModel::NumberColumn); // no question is asked
+        c.wordList().sortByColumn(WordListModel::NumberColumn); // no question is asked
         QCOMPARE(columnTexts(*c.wordListModel(), 4), (QStringList{u"b"_qs, u"a"_qs}));
     }
 
@@ -296,20 +296,20 @@ private Q_SLOTS:
         f.world.writeBytes(u"documents/Norvanta/Pelinor/bookA/a.mp3"_qs, "ID3");
         ui::WordBookController& c = f.start();
 
-        c.useEntry(0);
-        QVERIFY(f.opened.isEmpty());
-        f.menus.playWithMediaPlayer->trigger();
-        c.useEntry(0);
-        QCOMPARE(f.opened, QStringList{f.russianBooks() + u"/a.mp3"_qs});
-        QCOMPARE(c.lastPlayedSoundFile(), u"a.mp3"_qs);
-        c.useEntry(1); // missing file: nothing plays, the last one stays
-        QCOMPARE(f.opened.size(), 1);
-        QCOMPARE(c.lastPlayedSoundFile(), u"a.mp3"_qs);
-        c.useEntry(2); // no sound file
-        QVERIFY(c.lastPlayedSoundFile().isEmpty());
-        c.useEntry(0);
-        c.CloseWordBook();
-        QVERIFY(c.lastPlayedSoundFile().isEmpty());
+        c.wordList().useEntry(0);
+        QVERIFY(f.opened().isEmpty());
+        f.action(u"WordBookMediaPlayer"_qs)->trigger();
+        c.wordList().useEntry(0);
+        QCOMPARE(f.opened(), QStringList{f.russianBooks() + u"/a.mp3"_qs});
+        QCOMPARE(c.wordList().lastPlayedSoundFile(), u"a.mp3"_qs);
+        c.wordList().useEntry(1); // missing file: nothing plays, the last one stays
+        QCOMPARE(f.opened().size(), 1);
+        QCOMPARE(c.wordList().lastPlayedSoundFile(), u"a.mp3"_qs);
+        c.wordList().useEntry(2); // no sound file
+        QVERIFY(c.wordList().lastPlayedSoundFile().isEmpty());
+        c.wordList().useEntry(0);
+        c.closeWordBook();
+        QVERIFY(c.wordList().lastPlayedSoundFile().isEmpty());
     }
 
     void soundFolderOfTheBookIsUsedWhenSet()
@@ -321,8 +321,8 @@ private Q_SLOTS:
         f.world.writeBytes(u"sounds/a.mp3"_qs, "ID3");
         f.settings.setFlag(core::SettingKey::MediaPlayerFlg, true);
         ui::WordBookController& c = f.start();
-        c.useEntry(0);
-        QCOMPARE(f.opened, QStringList{sounds + u"/a.mp3"_qs});
+        c.wordList().useEntry(0);
+        QCOMPARE(f.opened(), QStringList{sounds + u"/a.mp3"_qs});
     }
 
     void colourDialogStoresValidColoursOnly_data()
@@ -341,8 +341,8 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         OpenBook f({test::entry(u"a"_qs, {}, {}, {}, {}, {}, u"#123456"_qs)});
         ui::WordBookController& c = f.start();
-        c.selectEntry(1);
-        QVERIFY(c.colourAction()->isEnabled());
+        c.wordList().selectEntry(1);
+        QVERIFY(c.entryDialogs().colourAction()->isEnabled());
         QString current;
         test::whenModal(
             [&](QWidget* modal) {
@@ -352,7 +352,7 @@ private Q_SLOTS:
                 dialog->findChild<QPushButton*>(u"OkButton"_qs)->click();
             },
             [](QWidget* modal) { return modal->objectName() == u"TColourFrm"_qs; });
-        c.colourAction()->trigger();
+        c.entryDialogs().colourAction()->trigger();
         QCOMPARE(current, u"#123456"_qs);
         QCOMPARE(f.book.entries().at(0).colour, stored);
         QCOMPARE(f.entriesInFile(f.path()).at(0).colour, stored);

@@ -5,7 +5,9 @@
 #include <QStringList>
 #include <QtGlobal>
 
-namespace pelinor::ui {
+#include <vector>
+
+namespace pelinor::core {
 
 /// One row of the word book list: a word book of the current folder as its summary shows it.
 struct WordBookRow {
@@ -30,4 +32,12 @@ struct WordBookScan {
 /// files of fewer than three lines and folders named "*.utx" are no word books.
 WordBookScan scanWordBookFolder(const QString& folder);
 
-} // namespace pelinor::ui
+/// The field of a word book row that the list can be sorted by.
+enum class WordBookRowKey { Title, FileName, Group };
+
+/// The order of `rows` sorted by `key`, as row indexes: ascending for a positive `direction`, descending
+/// for a negative one. Titles compare without regard to case, file names and groups exactly, by UTF-16
+/// code units; equal keys keep their order.
+std::vector<int> sortedRowOrder(const QList<WordBookRow>& rows, WordBookRowKey key, int direction);
+
+} // namespace pelinor::core

@@ -4,10 +4,8 @@
 #include <QStringList>
 
 namespace pelinor::core {
-class Folders;
-}
 
-namespace pelinor::ui {
+class Folders;
 
 // The batch of empty dictionary files: one word book per kana row head ("辞書（あ）" ...) plus "辞書（Alpha）",
 // 45 in all, named after the dictionary folder they are made in.
@@ -17,7 +15,7 @@ inline constexpr int kDictionaryFileCount = 45;
 
 /// File name prefix of a batch made in `folder`: "RU", "EL" or "UA" for the Russian, Greek or Ukrainian
 /// dictionary folder (exact comparison of paths), "XY" for any other folder.
-QString dictionaryFilePrefix(const core::Folders& folders, const QString& folder);
+QString dictionaryFilePrefix(const Folders& folders, const QString& folder);
 
 /// Title of the k-th file of a batch (k = 0 to 44): "辞書（Alpha）", then "辞書（あ）" ... "辞書（わ）".
 QString dictionaryFileTitle(int k);
@@ -33,4 +31,4 @@ struct DictionaryFileBatch {
 /// Existing files are never replaced.
 DictionaryFileBatch createDictionaryFiles(const QString& folder, const QString& prefix);
 
-} // namespace pelinor::ui
+} // namespace pelinor::core

@@ -1,10 +1,10 @@
-#include "ui/wordbook/folderlistfile.h"
+#include "core/wordbook/folderlistfile.h"
 
 #include "core/common/textfile.h"
 
 #include <QDir>
 
-namespace pelinor::ui {
+namespace pelinor::core {
 
 QString folderListPath(const QString& systemFolder)
 {
@@ -15,10 +15,10 @@ FolderList readOrCreateFolderList(const QString& systemFolder, const QString& fi
 {
     const QString path = folderListPath(systemFolder);
     FolderList list;
-    core::TextFileContent content = core::readTextFile(path);
+    TextFileContent content = readTextFile(path);
     if (!content.exists) {
         list.folders = QStringList{first, second};
-        core::writeTextFileKeepingText(path, list.folders, &list.error);
+        writeTextFileKeepingText(path, list.folders, &list.error);
         return list;
     }
     if (!content.readable) {
@@ -32,7 +32,7 @@ FolderList readOrCreateFolderList(const QString& systemFolder, const QString& fi
 bool addFolderToList(const QString& systemFolder, const QString& folder, QString* error)
 {
     const QString path = folderListPath(systemFolder);
-    const core::TextFileContent content = core::readTextFile(path);
+    const TextFileContent content = readTextFile(path);
     if (content.exists && !content.readable) {
         if (error)
             *error = content.error;
@@ -44,7 +44,7 @@ bool addFolderToList(const QString& systemFolder, const QString& folder, QString
     lines.prepend(folder);
     if (lines.size() > kMaxListedFolders)
         lines.resize(kMaxListedFolders);
-    return core::writeTextFileKeepingText(path, lines, error);
+    return writeTextFileKeepingText(path, lines, error);
 }
 
-} // namespace pelinor::ui
+} // namespace pelinor::core

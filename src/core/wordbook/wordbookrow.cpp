@@ -1,4 +1,4 @@
-#include "ui/wordbook/wordbookrow.h"
+#include "core/wordbook/wordbookrow.h"
 
 #include "core/wordbook/wordbooksummary.h"
 
@@ -6,8 +6,9 @@
 #include <QDir>
 
 #include <algorithm>
+#include <numeric>
 
-namespace pelinor::ui {
+namespace pelinor::core {
 
 WordBookScan scanWordBookFolder(const QString& folder)
 {
@@ -19,8 +20,8 @@ WordBookScan scanWordBookFolder(const QString& folder)
         = dir.entryList(QStringList{QStringLiteral("*.utx")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     scan.rows.reserve(names.size());
     for (const QString& name : names) {
-        const core::WordBookSummary summary = core::readWordBookSummary(dir.filePath(name));
-        if (summary.status == core::WordBookReadStatus::Unreadable) {
+        const WordBookSummary summary = readWordBookSummary(dir.filePath(name));
+        if (summary.status == WordBookReadStatus::Unreadable) {
             scan.errors.append(summary.error);
             continue;
         }
@@ -49,4 +50,32 @@ WordBookScan scanWordBookFolder(const QString& folder)
     return scan;
 }
 
-} // namespace pelinor::ui
+std::vector<int> sortedRowOrder(const QList<WordBookRow>& rows, WordBookRowKey key, int direction)
+{
+    const auto n = static_cast<size_t>(rows.size());
+    std::vector<QString> keys;
+    keys.reserve(n);
+    for (const WordBookRow& row : rows) {
+        switch (key) {
+        case WordBookRowKey::Title:
+            keys.push_back(row.title.toLower());
+            break;
+        case WordBookRowKey::FileName:
+            keys.push_back(row.fileName);
+            break;
+        case WordBookRowKey::Group:
+            keys.push_back(row.group);
+            break;
+        }
+    }
+    std::vector<int> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    const bool descending = direction < 0;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int c = QStringView(keys[static_cast<size_t>(a)]).compare(keys[static_cast<size_t>(b)]);
+        return descending ? c > 0 : c < 0;
+    });
+    return order;
+}
+
+} // namespace pelinor::core

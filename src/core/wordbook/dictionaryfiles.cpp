@@ -1,4 +1,4 @@
-#include "ui/wordbook/dictionaryfiles.h"
+#include "core/wordbook/dictionaryfiles.h"
 
 #include "core/app/folders.h"
 #include "core/wordbook/wordbookfile.h"
@@ -7,24 +7,24 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace pelinor::ui {
+namespace pelinor::core {
 
 namespace {
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("pelinor::ui::DictionaryFiles", text);
+    return QCoreApplication::translate("pelinor::core::DictionaryFiles", text);
 }
 
 } // namespace
 
-QString dictionaryFilePrefix(const core::Folders& folders, const QString& folder)
+QString dictionaryFilePrefix(const Folders& folders, const QString& folder)
 {
-    if (folder == folders.dictionaryFolder(core::ScriptFolder::Russian))
+    if (folder == folders.dictionaryFolder(ScriptFolder::Russian))
         return QStringLiteral("RU");
-    if (folder == folders.dictionaryFolder(core::ScriptFolder::Greek))
+    if (folder == folders.dictionaryFolder(ScriptFolder::Greek))
         return QStringLiteral("EL");
-    if (folder == folders.dictionaryFolder(core::ScriptFolder::Ukrainian))
+    if (folder == folders.dictionaryFolder(ScriptFolder::Ukrainian))
         return QStringLiteral("UA");
     return QStringLiteral("XY");
 }
@@ -50,12 +50,11 @@ DictionaryFileBatch createDictionaryFiles(const QString& folder, const QString& 
             fileName = prefix + QString::number(n) + title + QStringLiteral(".utx");
         }
         const QString group = n == 0 ? tr("辞書") : tr("辞書") + QString::number(n);
-        if (!core::createWordBookFile(
-                dir.filePath(fileName), core::WordBookHeader{title, group, QString()}, &batch.error))
+        if (!createWordBookFile(dir.filePath(fileName), WordBookHeader{title, group, QString()}, &batch.error))
             return batch;
         batch.created.append(fileName);
     }
     return batch;
 }
 
-} // namespace pelinor::ui
+} // namespace pelinor::core

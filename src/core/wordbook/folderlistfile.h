@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QStringView>
 
-namespace pelinor::ui {
+namespace pelinor::core {
 
 // The folder menu file "FolList.txt" in the system folder: one folder path per line, the most recently
 // added first. Read with byte-order-mark detection (else code page 932); written in code page 932
@@ -37,4 +37,4 @@ FolderList readOrCreateFolderList(const QString& systemFolder, const QString& fi
 /// could not be read or written; the file is then unchanged.
 bool addFolderToList(const QString& systemFolder, const QString& folder, QString* error = nullptr);
 
-} // namespace pelinor::ui
+} // namespace pelinor::core

@@ -8,6 +8,10 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
+namespace pelinor::core {
+enum class TransferMode;
+}
+
 namespace pelinor::ui {
 
 /// The main window's menu bar and the actions of its items. The actions are created here and wired by
@@ -70,7 +74,7 @@ struct MainMenus {
     static MainMenus build(QMenuBar* bar);
 
     /// The transfer mode of an item of the transfer-mode menu.
-    static int transferModeOfItem(int item);
+    static core::TransferMode transferModeOfItem(int item);
 };
 
 } // namespace pelinor::ui

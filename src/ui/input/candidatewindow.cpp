@@ -63,8 +63,8 @@ QFont namedFont(const QString& family, int pointSize)
 
 } // namespace
 
-CandidateWindow::CandidateWindow(core::TableSide side, const core::CandidateBuffer& buffer,
-    const core::TableSet& set, core::Settings& settings, InsertFunction insert, QWidget* parent)
+CandidateWindow::CandidateWindow(core::TableSide side, const core::CandidateBuffer& buffer, const core::TableSet& set,
+    core::Settings& settings, InsertFunction insert, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_side(side)
     , m_buffer(buffer)
@@ -414,7 +414,7 @@ void CandidateWindow::done(int result)
     m_clickTimer.stop();
     QDialog::done(result);
     if (m_side == core::TableSide::Foreign && m_selectScriptLayout
-        && core::inputMode(m_settings.integer(core::SettingKey::InputMode)).usesLayout)
+        && core::isLayoutMode(core::inputModeFromNumber(m_settings.integer(core::SettingKey::InputMode))))
         m_selectScriptLayout();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/pad/tpadfrm.h"
 
+#include "core/app/inputmodecontroller.h"
 #include "core/app/inputmodes.h"
 #include "core/app/settings.h"
 #include "core/input/scriptlayouts.h"
@@ -9,6 +10,7 @@
 #include "ui/input/phonetickeypanel.h"
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
+#include "ui/input/scriptkeytranslator.h"
 #include "ui/transfer/transfercontroller.h"
 #include "ui/transfer/transferindicator.h"
 
@@ -60,7 +62,7 @@ TPadFrm::TPadFrm(const PadContext& context, std::optional<QPoint> position, QWid
     , m_context(context)
     , m_position(position)
 {
-    setObjectName(QString::fromLatin1(TransferController::kPadFormName));
+    setObjectName(QStringLiteral("PadFrm"));
     // The main window is hidden while the PAD is open; closing the PAD must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     core::Settings& settings = m_context.settings;
@@ -74,7 +76,7 @@ TPadFrm::TPadFrm(const PadContext& context, std::optional<QPoint> position, QWid
     layout->setSpacing(0);
     layout->addWidget(buildTopStrip());
     m_buffer = new QTextEdit(this);
-    m_buffer->setObjectName(QStringLiteral("RichBufferC"));
+    m_buffer->setObjectName(QStringLiteral("RichTextBuffer"));
     m_buffer->setFixedSize(1, 1);
     m_buffer->hide();
 
@@ -99,7 +101,7 @@ TPadFrm::TPadFrm(const PadContext& context, std::optional<QPoint> position, QWid
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     }
-    const bool layoutMode = core::inputMode(settings.integer(SettingKey::InputMode)).usesLayout;
+    const bool layoutMode = core::isLayoutMode(m_context.inputModes.mode());
     const int page = layoutMode ? KeyboardPage : RomajiPage;
     {
         const QSignalBlocker blocker(m_tabs);
@@ -122,19 +124,19 @@ QWidget* TPadFrm::buildTopStrip()
     grid->setVerticalSpacing(2);
 
     m_indicator = new TransferIndicator;
-    m_indicator->setObjectName(QStringLiteral("Shape1"));
+    m_indicator->setObjectName(QStringLiteral("TransferIndicator"));
     m_indicator->setFixedSize(26, 26);
     m_autoPaste = new QCheckBox;
-    m_autoPaste->setObjectName(QStringLiteral("CheckBox1"));
+    m_autoPaste->setObjectName(QStringLiteral("AutoPasteBox"));
     m_autoPaste->setAccessibleName(tr("自動貼り付け"));
     m_autoPaste->setChecked(settings.flag(SettingKey::AutoPasteFlg));
 
     m_edit = new QLineEdit;
-    m_edit->setObjectName(QStringLiteral("Edit1"));
+    m_edit->setObjectName(QStringLiteral("PadInput"));
     m_edit->setAttribute(Qt::WA_InputMethodEnabled, false);
 
     m_transferButton = new QToolButton;
-    m_transferButton->setObjectName(QStringLiteral("SpeedButton1"));
+    m_transferButton->setObjectName(QStringLiteral("PadTransferButton"));
     m_transferButton->setText(tr("転\n送"));
     m_transferButton->setToolTip(tr("F9キー"));
     m_transferButton->setFixedSize(30, 46);
@@ -144,18 +146,18 @@ QWidget* TPadFrm::buildTopStrip()
     m_transferButton->setFont(buttonFont);
 
     m_sizeBox = new QComboBox;
-    m_sizeBox->setObjectName(QStringLiteral("ComboBox1"));
+    m_sizeBox->setObjectName(QStringLiteral("TransferSizeBox"));
     m_sizeBox->setEditable(true);
     // Typing "5" must give 5, not be completed to the first listed size starting with it.
     m_sizeBox->setCompleter(nullptr);
     m_sizeBox->setFixedWidth(50);
     m_sizeBox->setMaxVisibleItems(20);
-    FillSizeBox(m_sizeBox, 9, 60);
+    fillSizeBox(m_sizeBox, 9, 60);
     m_sizeBox->setEditText(QString::number(m_transferSize));
 
     // "ｸﾘｱ" starts on at every opening.
     m_clear = new QCheckBox(tr("ｸﾘｱ"));
-    m_clear->setObjectName(QStringLiteral("CheckBox2"));
+    m_clear->setObjectName(QStringLiteral("ClearAfterTransferBox"));
     m_clear->setChecked(true);
 
     grid->addWidget(m_indicator, 0, 0, Qt::AlignHCenter);
@@ -218,9 +220,8 @@ void TPadFrm::connectPanels()
     // Installed after the trigger-key input, so Enter and the Shift keys are seen here first.
     m_edit->installEventFilter(this);
 
-    const auto clickTrigger = [this](QChar key, TableSide side) {
-        m_context.triggerInput.HandleTriggerKey(side, key.unicode(), kTarget);
-    };
+    const auto clickTrigger
+        = [this](QChar key, TableSide side) { m_context.triggerInput.HandleTriggerKey(side, key.unicode(), kTarget); };
     connect(m_romaji, &KeyPanelBase::triggerClicked, this, clickTrigger);
     connect(m_phonetic, &KeyPanelBase::triggerClicked, this, clickTrigger);
     connect(m_keyboard, &KeyPanelBase::triggerClicked, this, clickTrigger);
@@ -265,8 +266,8 @@ void TPadFrm::applyPageFonts(int page)
     lineFont.setPointSize(kInputLinePointSize);
     m_edit->setFont(lineFont);
     QPalette palette = m_edit->palette();
-    palette.setColor(QPalette::Base, phonetic ? toQColor(settings.phoneticAreaColour())
-                                              : QApplication::palette().color(QPalette::Base));
+    palette.setColor(QPalette::Base,
+        phonetic ? toQColor(settings.phoneticAreaColour()) : QApplication::palette().color(QPalette::Base));
     m_edit->setPalette(palette);
 
     m_buffer->clear();
@@ -285,10 +286,12 @@ void TPadFrm::applyKeyLayout(int page)
 {
     // The keyboard page types through the script's layout in the layout modes; the other pages take the
     // user's own layout.
-    const bool scriptLayout = page == KeyboardPage
-                              && core::inputMode(m_context.settings.integer(SettingKey::InputMode)).usesLayout;
-    m_context.triggerInput.setKeyTranslator(
-        m_edit, scriptLayout ? m_context.scriptLayoutKeys : TriggerKeyInput::KeyTranslator());
+    const bool scriptLayout = page == KeyboardPage && core::isLayoutMode(m_context.inputModes.mode());
+    ScriptKeyTranslator& keys = m_context.scriptKeys;
+    m_context.triggerInput.setKeyTranslator(m_edit,
+        scriptLayout
+            ? TriggerKeyInput::KeyTranslator([&keys](const QKeyEvent& event) { return keys.translate(event, kTarget); })
+            : TriggerKeyInput::KeyTranslator());
 }
 
 void TPadFrm::sizeBoxChanged()
@@ -365,9 +368,9 @@ void TPadFrm::passShiftToKeyboard(const QKeyEvent& event)
         if (keyboardShown)
             m_keyboard->setShifted(pressed);
     } else if (event.key() == Qt::Key_CapsLock && pressed) {
-        m_context.capsLock = !m_context.capsLock;
+        m_context.scriptKeys.toggleCapsLock();
         if (keyboardShown)
-            m_keyboard->setCapsLock(m_context.capsLock);
+            m_keyboard->setCapsLock(m_context.scriptKeys.capsLock());
     }
 }
 

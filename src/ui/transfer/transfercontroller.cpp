@@ -32,13 +32,6 @@ int timerInterval(const core::Settings& settings, SettingKey key)
     return std::clamp(settings.integer(key), 10, 500);
 }
 
-bool visibleTopLevelNamed(const QString& name)
-{
-    const auto widgets = QApplication::topLevelWidgets();
-    return std::any_of(widgets.cbegin(), widgets.cend(),
-                       [&name](const QWidget* w) { return w->isVisible() && w->objectName() == name; });
-}
-
 // The colour of an indicator without a target: the system's window (background) colour.
 QColor windowColour()
 {
@@ -60,14 +53,12 @@ QMimeData* mimeDataOf(const core::TransferPayload& payload)
 } // namespace
 
 TransferController::TransferController(core::Settings& settings, const core::Folders& folders,
-                                       platform::WindowSystem& windowSystem, const TransferWidgets& widgets,
-                                       QObject* parent)
+    platform::WindowSystem& windowSystem, const TransferWidgets& widgets, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
     , m_folders(folders)
     , m_windowSystem(windowSystem)
     , m_widgets(widgets)
-    , m_formOpen(visibleTopLevelNamed)
 {
     m_transTimer.setObjectName(QStringLiteral("TransTimer"));
     m_pasteTimer.setObjectName(QStringLiteral("PasteTimer"));
@@ -75,7 +66,7 @@ TransferController::TransferController(core::Settings& settings, const core::Fol
     connect(&m_transTimer, &QTimer::timeout, this, &TransferController::trackForegroundWindow);
     connect(&m_pasteTimer, &QTimer::timeout, this, &TransferController::sendPasteKeystroke);
     connect(&m_windowSystem, &platform::WindowSystem::applicationActiveChanged, this,
-            &TransferController::applicationActiveChanged);
+        &TransferController::applicationActiveChanged);
 
     if (m_widgets.autoPasteBox) {
         const QSignalBlocker blocker(m_widgets.autoPasteBox);
@@ -91,11 +82,6 @@ TransferController::TransferController(core::Settings& settings, const core::Fol
 
 TransferController::~TransferController() = default;
 
-void TransferController::setFormOpenQuery(FormOpenQuery query)
-{
-    m_formOpen = query ? std::move(query) : FormOpenQuery(visibleTopLevelNamed);
-}
-
 void TransferController::setLastSoundQuery(LastSoundQuery query)
 {
     m_lastSound = std::move(query);
@@ -106,11 +92,6 @@ void TransferController::setPadWidgets(const PadTransferWidgets& pad)
     m_pad = pad;
     if (m_pad.indicator && !m_windowSystem.available())
         m_pad.indicator->setToolTip(m_windowSystem.unavailableReason());
-}
-
-bool TransferController::IsFormOpen(const QString& formName) const
-{
-    return m_formOpen(formName);
 }
 
 QString TransferController::caption() const
@@ -157,8 +138,8 @@ void TransferController::TransferTxt1()
         = core::prepareTransfer(mode, text, core::richTextFontOf(area, m_settings), m_folders.systemFolder());
     if (!prepared.ok()) {
         // Work.rtf could not be written: the clipboard keeps what it held and nothing is pasted.
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Pelinor"), prepared.error, QMessageBox::Yes,
-                        m_widgets.window);
+        QMessageBox box(
+            QMessageBox::Warning, QStringLiteral("Pelinor"), prepared.error, QMessageBox::Yes, m_widgets.window);
         box.setObjectName(QStringLiteral("TransferMessage"));
         box.exec();
         return;
@@ -283,11 +264,10 @@ void TransferController::showTarget()
         m_widgets.indicator->setColour(colour);
     if (m_widgets.window)
         m_widgets.window->setWindowTitle(title);
-    if (IsFormOpen(QLatin1StringView(kPadFormName))) {
+    if (isPadOpen()) {
         if (m_pad.indicator)
             m_pad.indicator->setColour(colour);
-        if (m_pad.window)
-            m_pad.window->setWindowTitle(title);
+        m_pad.window->setWindowTitle(title);
     }
 }
 

@@ -54,7 +54,7 @@ constexpr std::array<core::SettingKey, 7> kColumnWidthKeys{core::SettingKey::LVC
 
 bool usesScriptLayout(int mode)
 {
-    return mode == 2 || mode == 5 || mode == 7;
+    return core::isLayoutMode(core::inputModeFromNumber(mode));
 }
 
 // A folder path as a menu caption: no access keys.

@@ -63,13 +63,13 @@ void KeyPanelController::buildPanels()
 void KeyPanelController::connectPanels()
 {
     const auto clickTrigger = [this](QChar key, TableSide side) {
-        m_triggerInput.HandleTriggerKey(side, key.unicode(), kMainWindowTarget);
+        m_triggerInput.handleTriggerKey(side, key.unicode(), kMainWindowTarget);
     };
     connect(m_romajiPanel, &KeyPanelBase::triggerClicked, this, clickTrigger);
     connect(m_phoneticPanel, &KeyPanelBase::triggerClicked, this, clickTrigger);
     connect(m_screenKeyboard, &KeyPanelBase::triggerClicked, this, clickTrigger);
     connect(m_screenKeyboard, &KeyPanelBase::textClicked, this, [this](const QString& text, TableSide side) {
-        if (text.size() != 1 || !m_triggerInput.HandleTriggerKey(side, text.at(0).unicode(), kMainWindowTarget))
+        if (text.size() != 1 || !m_triggerInput.handleTriggerKey(side, text.at(0).unicode(), kMainWindowTarget))
             m_triggerInput.insertText(side, kMainWindowTarget, text);
     });
     connect(m_romajiPanel, &TableKeyPanel::listRequested, this, &KeyPanelController::candidateListRequested);

@@ -29,13 +29,13 @@ MainActions MainActions::build(QWidget* window)
     };
     const Command commands[] = {
         {&a.exit, "Exit", "閉る", nullptr, {}, QStyle::SP_DialogCloseButton},
-        {&a.clear, "AreaClear", "ｸﾘｱ", "F2キー", QKeySequence(Qt::Key_F2), QStyle::SP_DialogResetButton},
-        {&a.registerWord, "RegWord", "登録", "F4キー", QKeySequence(Qt::Key_F4), QStyle::SP_FileDialogNewFolder},
-        {&a.modifyWord, "ModWord", "編集", "F5キー", QKeySequence(Qt::Key_F5), QStyle::SP_FileDialogDetailedView},
-        {&a.search, "SearchWord", "検索", "F6キー", QKeySequence(Qt::Key_F6), QStyle::SP_FileDialogContentsView},
-        {&a.pad, "PadMode", "PAD", "F7キー", QKeySequence(Qt::Key_F7), QStyle::SP_ComputerIcon},
-        {&a.option, "Option", "設定", "F8キー", QKeySequence(Qt::Key_F8), QStyle::SP_FileDialogListView},
-        {&a.transfer, "TransferTxt1", "転送", "F9キー", QKeySequence(Qt::Key_F9), QStyle::SP_ArrowRight},
+        {&a.clear, "Clear", "ｸﾘｱ", "F2キー", QKeySequence(Qt::Key_F2), QStyle::SP_DialogResetButton},
+        {&a.registerWord, "RegisterWord", "登録", "F4キー", QKeySequence(Qt::Key_F4), QStyle::SP_FileDialogNewFolder},
+        {&a.modifyWord, "EditWord", "編集", "F5キー", QKeySequence(Qt::Key_F5), QStyle::SP_FileDialogDetailedView},
+        {&a.search, "Search", "検索", "F6キー", QKeySequence(Qt::Key_F6), QStyle::SP_FileDialogContentsView},
+        {&a.pad, "Pad", "PAD", "F7キー", QKeySequence(Qt::Key_F7), QStyle::SP_ComputerIcon},
+        {&a.option, "Settings", "設定", "F8キー", QKeySequence(Qt::Key_F8), QStyle::SP_FileDialogListView},
+        {&a.transfer, "Transfer", "転送", "F9キー", QKeySequence(Qt::Key_F9), QStyle::SP_ArrowRight},
     };
     for (const Command& c : commands) {
         auto* action = new QAction(window->style()->standardIcon(c.glyph), tr(c.caption), window);

@@ -55,7 +55,7 @@ void TMainFrm::connectControllers(TransferController& transfer, WordBookControll
     m_transfer = &transfer;
     m_wordBooks = &wordBooks;
     connect(
-        &m_inputModes, &core::InputModeController::inputModeChanged, m_transfer, &TransferController::ShowTransferMode);
+        &m_inputModes, &core::InputModeController::inputModeChanged, m_transfer, &TransferController::showTransferMode);
     connectCommands();
     connectMenus();
     connectEntryDialogs();
@@ -74,7 +74,7 @@ void TMainFrm::connectCommands()
     connect(m_actions.registerWord, &QAction::triggered, m_wordBooks, &WordBookController::registerWord);
     connect(m_actions.modifyWord, &QAction::triggered, m_wordBooks, &WordBookController::modifyWord);
     connect(m_actions.focusSwitch, &QAction::triggered, this, &TMainFrm::switchFocusBetweenAreas);
-    connect(m_actions.transfer, &QAction::triggered, m_transfer, &TransferController::TransferTxt1);
+    connect(m_actions.transfer, &QAction::triggered, m_transfer, &TransferController::transferText);
     connect(m_actions.pad, &QAction::triggered, this, &TMainFrm::padMode);
     connect(m_underStretchBox, &QCheckBox::clicked, this, &TMainFrm::applyUnderStretch);
 }
@@ -206,7 +206,7 @@ void TMainFrm::captionTransferModeItems()
 
 void TMainFrm::showTransferMode()
 {
-    m_transfer->ShowTransferMode();
+    m_transfer->showTransferMode();
 }
 
 void TMainFrm::setTransferMode(int mode)

@@ -1,8 +1,6 @@
 #include "ui/input/triggerkeyinput.h"
 
 #include "ui/input/candidatewindow.h"
-#include "ui/input/tbandfrm.h"
-#include "ui/input/tcandfrm.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -106,20 +104,20 @@ void TriggerKeyInput::setKeyTranslator(QWidget* field, KeyTranslator translator)
         it->translator = std::move(translator);
 }
 
-bool TriggerKeyInput::HandleTriggerKey(core::TableSide side, char16_t key, int target)
+bool TriggerKeyInput::handleTriggerKey(core::TableSide side, char16_t key, int target)
 {
     // While a candidate window is open it takes every key itself; a call from code is refused.
     if (m_windowOpen || !m_lookup.takeTriggerKey(side, key, target))
         return false;
-    OfferCandidates(side);
+    offerCandidates(side);
     return true;
 }
 
-void TriggerKeyInput::OfferCandidates(core::TableSide side)
+void TriggerKeyInput::offerCandidates(core::TableSide side)
 {
     const core::CandidateOffer offer = m_lookup.offer(side);
     if (offer.direct) {
-        InsertCandidate(side, QString(QChar(offer.candidate)));
+        insertCandidate(side, QString(QChar(offer.candidate)));
         return;
     }
     if (m_windowOpen)
@@ -127,14 +125,10 @@ void TriggerKeyInput::OfferCandidates(core::TableSide side)
 
     QWidget* target = targetField(side, m_lookup.target(side));
     QWidget* owner = target ? target->window() : nullptr;
-    auto insert = [this, side](const QString& text) { InsertCandidate(side, text); };
+    auto insert = [this, side](const QString& text) { insertCandidate(side, text); };
     const core::TableSet& set = m_sets.set(side);
     const core::CandidateBuffer& buffer = m_lookup.buffer(side);
-    QPointer<CandidateWindow> window;
-    if (side == core::TableSide::Foreign)
-        window = new TBandFrm(buffer, set, m_settings, insert, owner);
-    else
-        window = new TCandFrm(buffer, set, m_settings, insert, owner);
+    QPointer<CandidateWindow> window = new CandidateWindow(side, buffer, set, m_settings, insert, owner);
     window->setRestoreStartupLayout(m_restoreStartupLayout);
     window->setSelectScriptLayout(m_selectScriptLayout);
     window->placeAboveCaret(target);
@@ -150,7 +144,7 @@ void TriggerKeyInput::OfferCandidates(core::TableSide side)
     delete window;
 }
 
-void TriggerKeyInput::InsertCandidate(core::TableSide side, const QString& text)
+void TriggerKeyInput::insertCandidate(core::TableSide side, const QString& text)
 {
     insertIntoField(targetField(side, m_lookup.target(side)), text);
 }
@@ -206,7 +200,7 @@ bool TriggerKeyInput::handleKeyPress(QObject* watched, QKeyEvent* event)
     const QString text = event->text();
     if (text.size() != 1)
         return false;
-    return HandleTriggerKey(it->side, text.at(0).unicode(), it->target);
+    return handleTriggerKey(it->side, text.at(0).unicode(), it->target);
 }
 
 void TriggerKeyInput::typeText(QObject* fieldObject, const QString& text)
@@ -222,7 +216,7 @@ void TriggerKeyInput::typeText(QObject* fieldObject, const QString& text)
             plain.clear();
             const core::TableSide side = it->side;
             const int target = it->target;
-            HandleTriggerKey(side, unit.unicode(), target);
+            handleTriggerKey(side, unit.unicode(), target);
         } else {
             plain.append(unit);
         }

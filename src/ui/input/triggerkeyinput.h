@@ -24,7 +24,7 @@ class CandidateWindow;
 
 /// Trigger-key input for the text fields of the program: a typed (or clicked) character that is a trigger
 /// of a side's table set is replaced by its single candidate (direct input) or opens the side's candidate
-/// window, TBandFrm for the foreign side and TCandFrm for the phonetic side, which inserts the candidate
+/// window of that side, which inserts the candidate
 /// the user picks. The key itself never reaches the text.
 ///
 /// Fields take part by attach(): the object then watches their key presses. Every field is an insertion
@@ -81,16 +81,16 @@ public:
     /// trigger of the side's table set: the caller lets the key through. Otherwise fills the side's
     /// candidate buffer (with the key as slot 10 when the side's trigger-return flag is on), makes `target`
     /// the side's target, offers the candidates and returns true: the caller discards the key.
-    bool HandleTriggerKey(core::TableSide side, char16_t key, int target);
+    bool handleTriggerKey(core::TableSide side, char16_t key, int target);
 
     /// Offers the side's candidate buffer: the one non-blank candidate is inserted at once when the side's
     /// direct-input flag is on; otherwise the side's candidate window opens above the caret of the
     /// target and is released when it closes.
-    void OfferCandidates(core::TableSide side);
+    void offerCandidates(core::TableSide side);
 
     /// Inserts `text` (one character, or empty) into the side's current target: it replaces the target's
     /// selection at the caret and the target takes the focus. An unknown target inserts nothing.
-    void InsertCandidate(core::TableSide side, const QString& text);
+    void insertCandidate(core::TableSide side, const QString& text);
 
     /// Inserts `text` at the caret of target `target` of `side`, replacing its selection, and gives that
     /// field the focus, as a click on a key panel key that is no trigger does.

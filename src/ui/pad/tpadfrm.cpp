@@ -67,10 +67,9 @@ TPadFrm::TPadFrm(const PadContext& context, std::optional<QPoint> position, QWid
     setAttribute(Qt::WA_QuitOnClose, false);
     core::Settings& settings = m_context.settings;
 
-    // 1. The size of the transferred text starts as the foreign-language area's.
+    // The size of the transferred text starts as the foreign-language area's.
     m_transferSize = settings.integer(SettingKey::UsrMainFontSize);
 
-    // 2. The top strip.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -80,7 +79,6 @@ TPadFrm::TPadFrm(const PadContext& context, std::optional<QPoint> position, QWid
     m_buffer->setFixedSize(1, 1);
     m_buffer->hide();
 
-    // 3.-5. The key panels.
     buildPanels();
     layout->addWidget(m_tabs, 1);
     connectPanels();
@@ -183,21 +181,21 @@ void TPadFrm::buildPanels()
     tabFont.setPixelSize(12);
     m_tabs->tabBar()->setFont(tabFont);
 
-    // 3. The romaji key panel over the whole page, without "直" and "復"; "置換" for Greek only.
+    // The table key panels fill their pages without "直" and "復", which belong to the main window; the
+    // romaji panel keeps "置換" for Greek.
     m_romaji = new RomajiKeyPanel(settings);
     const QColor romajiColour = toQColor(settings.colour(script.romajiColour));
     m_romaji->rebuild(m_context.tables.foreign(), script.script, romajiColour);
     m_romaji->setLowerColour(romajiColour);
     m_romaji->setReplacementTarget(m_edit);
 
-    // 4. The on-screen keyboard with its own "CAPS", starting at the lower layout of the script.
+    // The on-screen keyboard has its own "CAPS" and starts at the lower layout of the script.
     m_keyboard = new ScreenKeyboard(m_context.tables.foreign(), 11);
     const QColor keyboardColour = toQColor(settings.colour(script.keyboardColour));
     m_keyboard->setBackground(keyboardColour);
     m_keyboard->setLowerColour(keyboardColour);
     m_keyboard->build(keyboardLayoutOf(script.script, settings.flag(SettingKey::RusTWFlg)), false);
 
-    // 5. The phonetic-symbol key panel over the whole page, without "直" and "復".
     m_phonetic = new PhoneticKeyPanel(settings);
     m_phonetic->rebuild(m_context.tables.phonetic());
     m_phonetic->setLowerColour(m_phonetic->background());
@@ -221,12 +219,12 @@ void TPadFrm::connectPanels()
     m_edit->installEventFilter(this);
 
     const auto clickTrigger
-        = [this](QChar key, TableSide side) { m_context.triggerInput.HandleTriggerKey(side, key.unicode(), kTarget); };
+        = [this](QChar key, TableSide side) { m_context.triggerInput.handleTriggerKey(side, key.unicode(), kTarget); };
     connect(m_romaji, &KeyPanelBase::triggerClicked, this, clickTrigger);
     connect(m_phonetic, &KeyPanelBase::triggerClicked, this, clickTrigger);
     connect(m_keyboard, &KeyPanelBase::triggerClicked, this, clickTrigger);
     connect(m_keyboard, &KeyPanelBase::textClicked, this, [this](const QString& text, TableSide side) {
-        if (text.size() != 1 || !m_context.triggerInput.HandleTriggerKey(side, text.at(0).unicode(), kTarget))
+        if (text.size() != 1 || !m_context.triggerInput.handleTriggerKey(side, text.at(0).unicode(), kTarget))
             m_context.triggerInput.insertText(side, kTarget, text);
     });
     const auto openList = [this](TableSide side) {
@@ -310,22 +308,22 @@ void TPadFrm::sizeBoxChanged()
 
 void TPadFrm::transferText()
 {
-    // 1. The selection, or else the whole text.
+    // The selection, or else the whole text.
     m_edit->setFocus();
     const bool hadSelection = m_edit->hasSelectedText();
     const QString text = hadSelection ? m_edit->selectedText() : m_edit->text();
     // An empty line transfers nothing: what the clipboard holds must not be pasted in its place.
     if (text.isEmpty())
         return;
-    // 2. The direct rich-text route, in the buffer's font.
+    // The PAD always takes the direct rich-text route, in the buffer's font, whatever the transfer mode.
     m_buffer->setPlainText(text);
     if (!m_context.transfer.copyRichText(text, m_bufferFont))
         return;
-    // 3.-5.
+    // The transferred text stays selected for the next transfer unless "ｸﾘｱ" empties the line.
     if (!hadSelection)
         m_edit->selectAll();
     if (m_context.settings.flag(SettingKey::AutoPasteFlg))
-        m_context.transfer.StartPaste();
+        m_context.transfer.startPaste();
     if (m_clear->isChecked()) {
         m_edit->clear();
         m_edit->setFocus();

@@ -76,7 +76,7 @@ TransferController::TransferController(core::Settings& settings, const core::Fol
     }
     if (m_widgets.indicator && !m_windowSystem.available())
         m_widgets.indicator->setToolTip(m_windowSystem.unavailableReason());
-    ShowTransferMode();
+    showTransferMode();
     applicationActiveChanged(m_windowSystem.isApplicationActive());
 }
 
@@ -101,16 +101,16 @@ QString TransferController::caption() const
     return tr("Pelinor    転送先：[ ") + m_targetTitle + QStringLiteral(" ]");
 }
 
-void TransferController::ShowTransferMode()
+void TransferController::showTransferMode()
 {
     if (m_widgets.modeDisplay)
         m_widgets.modeDisplay->setText(
             core::transferShortLabel(m_settings.integer(SettingKey::TransMode), m_settings.scriptName()));
 }
 
-void TransferController::TransferTxt1()
+void TransferController::transferText()
 {
-    ShowTransferMode();
+    showTransferMode();
     const int mode = m_settings.integer(SettingKey::TransMode);
     const core::TransferArea area = core::transferAreaOf(mode);
     QPlainTextEdit* foreign = m_widgets.foreignArea;
@@ -158,7 +158,7 @@ void TransferController::TransferTxt1()
             foreign->selectAll();
     }
     if (after.startPaste)
-        StartPaste();
+        startPaste();
     if (after.clearBothAreas) {
         if (foreign)
             foreign->clear();
@@ -176,12 +176,12 @@ bool TransferController::copyRichText(const QString& text, const core::RichTextF
     return true;
 }
 
-void TransferController::StartPaste()
+void TransferController::startPaste()
 {
     if (!m_targetKnown)
         return; // the text waits on the clipboard
     if (!m_windowSystem.activateWindow(m_targetWindow)) {
-        ForgetTarget(); // closed, or the desktop refused: silently
+        forgetTarget(); // closed, or the desktop refused: silently
         return;
     }
     m_pasteWindow = m_targetWindow;
@@ -194,7 +194,7 @@ void TransferController::sendPasteKeystroke()
     m_windowSystem.sendPaste(m_pasteWindow);
 }
 
-void TransferController::ForgetTarget()
+void TransferController::forgetTarget()
 {
     m_targetKnown = false;
     m_targetWindow = 0;
@@ -211,7 +211,7 @@ void TransferController::setAutoPaste(bool on)
         m_widgets.autoPasteBox->setChecked(on);
     }
     if (!on)
-        ForgetTarget();
+        forgetTarget();
 }
 
 void TransferController::applicationActiveChanged(bool active)

@@ -77,17 +77,17 @@ public:
 
 public Q_SLOTS:
     /// F9 and "転送": transfers the selection, or else the whole text, of the area of TransMode.
-    void TransferTxt1();
+    void transferText();
     /// Writes the short label of TransMode into the mode display.
-    void ShowTransferMode();
+    void showTransferMode();
     /// The PAD's direct rich-text route, outside the transfer modes: puts `text` on the clipboard as rich text
     /// in `font` beside its plain text. An empty text leaves the clipboard alone and returns false.
     bool copyRichText(const QString& text, const core::RichTextFont& font);
     /// Brings the target to the front and starts the paste timer; forgets the target silently when that fails.
     /// Does nothing without a target.
-    void StartPaste();
+    void startPaste();
     /// No target any more: indicators in the window colour, captions "Pelinor".
-    void ForgetTarget();
+    void forgetTarget();
     /// Sets AutoPasteFlg; switching it off forgets the target. The automatic-paste boxes call this.
     void setAutoPaste(bool on);
 

@@ -308,7 +308,7 @@ private Q_SLOTS:
         test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
         f.input->attach(field.foreign, TableSide::Foreign, 1);
-        const int fitted = ui::FitFontSize(204, f.settings.text(SettingKey::UsrMainFont), 32, 30);
+        const int fitted = ui::fitFontSize(f.settings.text(SettingKey::UsrMainFont), 32, 30);
 
         QList<int> sizes;
         QString caption;
@@ -380,10 +380,10 @@ private Q_SLOTS:
         });
         QTest::keyClick(field.phonetic, 'a');
         QVERIFY(choose.ran());
-        QCOMPARE(name, u"CandFrm"_qs);
+        QCOMPARE(name, u"PhoneticCandidateWindow"_qs);
         QCOMPARE(column, QSize(22, 22));
         QVERIFY(!hasCorrection);
-        QCOMPARE(pointSize, ui::FitFontSize(0, f.settings.text(SettingKey::UsrSubFont), 32, 30));
+        QCOMPARE(pointSize, ui::fitFontSize(f.settings.text(SettingKey::UsrSubFont), 32, 30));
         QCOMPARE(lines, (QStringList{u"日本語名：アッシュ"_qs, u"Note: ash\\ae  $00E6"_qs}));
         QCOMPARE(field.phonetic->text(), u"æ"_qs);
         QCOMPARE(field.phonetic->cursorPosition(), 1);

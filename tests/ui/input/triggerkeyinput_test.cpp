@@ -117,7 +117,7 @@ private Q_SLOTS:
         areas.foreign->setTextCursor(cursor);
         areas.phonetic->setFocus();
 
-        QVERIFY(f.input->HandleTriggerKey(TableSide::Foreign, u'z', 1));
+        QVERIFY(f.input->handleTriggerKey(TableSide::Foreign, u'z', 1));
         QCOMPARE(areas.foreign->toPlainText(), u"xзz"_qs);
         QVERIFY(areas.foreign->hasFocus());
     }
@@ -148,7 +148,7 @@ private Q_SLOTS:
         delete areas.phonetic;
         areas.phonetic = nullptr;
         QCOMPARE(f.input->targetField(TableSide::Phonetic, 1), nullptr);
-        QVERIFY(f.input->HandleTriggerKey(TableSide::Phonetic, u'o', 1)); // nothing to insert into, no crash
+        QVERIFY(f.input->handleTriggerKey(TableSide::Phonetic, u'o', 1)); // nothing to insert into, no crash
     }
 
     void everyTargetCodeReachesItsOwnField()
@@ -170,10 +170,10 @@ private Q_SLOTS:
 
         QTest::keyClicks(registration, QStringLiteral("d"));
         QTest::keyClicks(search, QStringLiteral("a"));
-        QVERIFY(f.input->HandleTriggerKey(TableSide::Phonetic, u'o', 4));
-        QVERIFY(f.input->HandleTriggerKey(TableSide::Phonetic, u'o', 5));
+        QVERIFY(f.input->handleTriggerKey(TableSide::Phonetic, u'o', 4));
+        QVERIFY(f.input->handleTriggerKey(TableSide::Phonetic, u'o', 5));
         // An unknown target takes the key but inserts nowhere.
-        QVERIFY(f.input->HandleTriggerKey(TableSide::Foreign, u'd', 7));
+        QVERIFY(f.input->handleTriggerKey(TableSide::Foreign, u'd', 7));
 
         QCOMPARE(registration->text(), u"д"_qs);
         QCOMPARE(search->text(), u"аɔ"_qs);
@@ -242,7 +242,7 @@ private Q_SLOTS:
         QTest::keyClick(areas.foreign, 'd');
         QCOMPARE(driver.ran(), windowOpens);
         if (windowOpens)
-            QCOMPARE(driver.windowName(), u"BandFrm"_qs);
+            QCOMPARE(driver.windowName(), u"ForeignCandidateWindow"_qs);
         QCOMPARE(shown.join(u','), filledSlots);
         QCOMPARE(areas.foreign->toPlainText(), inserted);
     }

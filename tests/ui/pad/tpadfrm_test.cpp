@@ -257,7 +257,7 @@ private Q_SLOTS:
             QTest::keyClick(window, Qt::Key_Return);
         });
         QTest::keyClick(pad->inputLine(), 'S', Qt::ShiftModifier);
-        QCOMPARE(opened, QStringLiteral("CandFrm"));
+        QCOMPARE(opened, QStringLiteral("PhoneticCandidateWindow"));
         QCOMPARE(pad->inputLine()->text(), QString(QChar(0x0283)));
 
         pad->tabs()->setCurrentIndex(TPadFrm::RomajiPage);

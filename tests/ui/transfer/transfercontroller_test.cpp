@@ -78,7 +78,7 @@ struct Fixture {
     void transferMode(int mode)
     {
         settings.setInteger(SettingKey::TransMode, mode);
-        controller->TransferTxt1();
+        controller->transferText();
     }
 
     QString clipboardText() const { return QGuiApplication::clipboard()->text(); }

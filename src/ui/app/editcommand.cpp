@@ -1,6 +1,11 @@
 #include "ui/app/editcommand.h"
 
+#include "core/app/settings.h"
+#include "ui/app/mainmenus.h"
+
+#include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 
 namespace pelinor::ui {
@@ -42,6 +47,25 @@ void runEditCommand(QWidget* field, EditCommand command)
         runOn(line, command);
     else if (auto* text = qobject_cast<QPlainTextEdit*>(field))
         runOn(text, command);
+}
+
+void connectEditMenu(const MainMenus& menus, QWidget* window, const core::Settings& settings)
+{
+    QObject::connect(menus.edit, &QMenu::aboutToShow, window, [&menus, &settings] {
+        menus.wordWrap->setChecked(settings.flag(core::SettingKey::WordWrapFlg));
+        menus.scrollBars->setChecked(settings.flag(core::SettingKey::ScroBarsFlg));
+    });
+    const std::pair<QAction*, EditCommand> commands[] = {
+        {menus.undo, EditCommand::Undo},
+        {menus.cut, EditCommand::Cut},
+        {menus.copy, EditCommand::Copy},
+        {menus.paste, EditCommand::Paste},
+        {menus.remove, EditCommand::Delete},
+        {menus.selectAll, EditCommand::SelectAll},
+    };
+    for (const auto& [action, command] : commands)
+        QObject::connect(
+            action, &QAction::triggered, window, [window, command] { runEditCommand(window->focusWidget(), command); });
 }
 
 } // namespace pelinor::ui

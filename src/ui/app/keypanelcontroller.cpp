@@ -4,6 +4,7 @@
 #include "core/app/settings.h"
 #include "core/input/scriptlayouts.h"
 #include "ui/app/keypanelcolumn.h"
+#include "ui/app/mainmenus.h"
 #include "ui/common/qtcolours.h"
 #include "ui/input/phonetickeypanel.h"
 #include "ui/input/romajikeypanel.h"
@@ -11,8 +12,10 @@
 #include "ui/input/scriptkeytranslator.h"
 #include "ui/input/triggerkeyinput.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
@@ -126,6 +129,17 @@ void KeyPanelController::chooseRussianLayout(bool typewriter)
     captionKeyboardPage(true);
     if (core::isLayoutMode(mode))
         m_foreignArea->setFocus();
+}
+
+void KeyPanelController::connectLayoutMenu(const MainMenus& menus)
+{
+    connect(menus.ime, &QMenu::aboutToShow, this, [this, &menus] {
+        const bool typewriter = m_settings.flag(SettingKey::RusTWFlg);
+        menus.russianTypewriter->setChecked(typewriter);
+        menus.russianStandard->setChecked(!typewriter);
+    });
+    connect(menus.russianTypewriter, &QAction::triggered, this, [this] { chooseRussianLayout(true); });
+    connect(menus.russianStandard, &QAction::triggered, this, [this] { chooseRussianLayout(false); });
 }
 
 void KeyPanelController::passShiftToKeyboard(const QKeyEvent& event)

@@ -18,6 +18,7 @@ class TableSets;
 namespace pelinor::ui {
 
 class KeyPanelColumn;
+struct MainMenus;
 class PhoneticKeyPanel;
 class RomajiKeyPanel;
 class ScreenKeyboard;
@@ -45,6 +46,8 @@ public:
 
     /// The "IME指定" menu: the standard or the typewriter arrangement for Russian.
     void chooseRussianLayout(bool typewriter);
+    /// Makes the "IME指定" menu show the current arrangement when it opens and choose one.
+    void connectLayoutMenu(const MainMenus& menus);
     /// In the layout modes, Shift and Caps Lock in a foreign-language field switch the on-screen keyboard.
     void passShiftToKeyboard(const QKeyEvent& event);
 

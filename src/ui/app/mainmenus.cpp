@@ -128,4 +128,18 @@ MainMenus MainMenus::build(QMenuBar* bar)
     return m;
 }
 
+void MainMenus::disablePendingItems() const
+{
+    // Word book commands whose dialogs are not part of the program yet stay out of the menu.
+    for (QAction* pending :
+        {newWordBook, wordBookProperties, deleteWordBook, editGroupNames, searchWordBooks, moveWord, jump, deleteWord})
+        pending->setVisible(false);
+    // Items whose windows are not part of the program yet.
+    for (QAction* pending : {open, save, saveAs, wordWrap, scrollBars, newWordBook, wordBookProperties, deleteWordBook,
+             editGroupNames, createDictionaryFiles, searchWordBooks, registerWord, editWord, moveWord, jump, deleteWord,
+             closeWordBook, settings, symbolDatabase, candidateEditor, htmlListTool, conversionTool, codeChecker,
+             helpContents, version})
+        pending->setEnabled(false);
+}
+
 } // namespace pelinor::ui

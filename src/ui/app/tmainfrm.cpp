@@ -5,11 +5,11 @@
 #include "core/app/windowplacement.h"
 #include "platform/shellopener.h"
 #include "ui/app/commandpanel.h"
-#include "ui/app/fontboxes.h"
 #include "ui/app/fontpanel.h"
+#include "ui/app/inputpanel.h"
 #include "ui/app/keypanelcolumn.h"
 #include "ui/app/keypanelcontroller.h"
-#include "ui/common/qtcolours.h"
+#include "ui/app/mainsplitters.h"
 #include "ui/common/screenplacement.h"
 #include "ui/input/scriptkeytranslator.h"
 #include "ui/input/symbollibrarypanel.h"
@@ -18,7 +18,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -61,33 +60,26 @@ TMainFrm::~TMainFrm() = default;
 void TMainFrm::buildWindow()
 {
     m_menus = MainMenus::build(menuBar());
+    QWidget* stretchPanel = buildTopBar();
+    m_inputPanel = new InputPanel(m_settings);
+    m_phoneticArea = m_inputPanel->phoneticArea();
+    m_foreignArea = m_inputPanel->foreignArea();
+    // Keys in the areas reach the on-screen keyboard, and their focus the transfer mode (AutoTransFlg).
+    m_phoneticArea->installEventFilter(this);
+    m_foreignArea->installEventFilter(this);
+    m_keyPanelColumn = new KeyPanelColumn;
+    m_keyPanels = new KeyPanelController(*m_keyPanelColumn, m_settings, m_tables, m_inputModes, m_triggerInput,
+        *m_scriptKeys, m_phoneticArea, m_foreignArea, this);
+    buildLowerPages();
+    m_splitters = std::make_unique<MainSplitters>(
+        m_commandPanel, m_fontPanel, stretchPanel, m_inputPanel, m_keyPanelColumn, m_lowerTabs);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(buildTopBar());
-
-    m_middleSplitter = new QSplitter(Qt::Horizontal);
-    m_middleSplitter->setObjectName(QStringLiteral("MiddleSplitter"));
-    m_middleSplitter->setHandleWidth(8);
-    m_middleSplitter->setChildrenCollapsible(false);
-    m_middleSplitter->addWidget(buildInputPanel());
-    m_keyPanelColumn = new KeyPanelColumn;
-    m_middleSplitter->addWidget(m_keyPanelColumn);
-    m_middleSplitter->setStretchFactor(0, 1);
-    m_middleSplitter->setStretchFactor(1, 0);
-    m_keyPanels = new KeyPanelController(*m_keyPanelColumn, m_settings, m_tables, m_inputModes, m_triggerInput,
-        *m_scriptKeys, m_phoneticArea, m_foreignArea, this);
-
-    buildLowerPages();
-    m_verticalSplitter = new QSplitter(Qt::Vertical);
-    m_verticalSplitter->setObjectName(QStringLiteral("VerticalSplitter"));
-    m_verticalSplitter->setHandleWidth(8);
-    m_verticalSplitter->setChildrenCollapsible(false);
-    m_verticalSplitter->addWidget(m_middleSplitter);
-    m_verticalSplitter->addWidget(m_lowerTabs);
-    layout->addWidget(m_verticalSplitter, 1);
+    layout->addWidget(m_splitters->topBar());
+    layout->addWidget(m_splitters->main(), 1);
     setCentralWidget(central);
     buildStatusBar();
 }
@@ -115,43 +107,7 @@ QWidget* TMainFrm::buildTopBar()
     stretchLayout->addWidget(stretchLabel);
     stretchLayout->addWidget(m_underStretchBox);
     stretchLayout->addStretch(1);
-
-    m_topSplitter = new QSplitter(Qt::Horizontal);
-    m_topSplitter->setObjectName(QStringLiteral("TopSplitter"));
-    m_topSplitter->setHandleWidth(5);
-    m_topSplitter->setChildrenCollapsible(false);
-    m_topSplitter->setFixedHeight(66);
-    m_topSplitter->addWidget(m_commandPanel);
-    m_topSplitter->addWidget(m_fontPanel);
-    m_topSplitter->addWidget(stretchPanel);
-    m_topSplitter->setStretchFactor(0, 0);
-    m_topSplitter->setStretchFactor(1, 0);
-    m_topSplitter->setStretchFactor(2, 1);
-    return m_topSplitter;
-}
-
-QWidget* TMainFrm::buildInputPanel()
-{
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("InputPanel"));
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    m_phoneticArea = new QLineEdit(panel);
-    m_phoneticArea->setObjectName(QStringLiteral("PhoneticArea"));
-    m_phoneticArea->setAccessibleName(tr("発音記号"));
-    m_phoneticArea->setMinimumHeight(24);
-    m_phoneticArea->installEventFilter(this);
-
-    m_foreignArea = new QPlainTextEdit(panel);
-    m_foreignArea->setObjectName(QStringLiteral("ForeignArea"));
-    m_foreignArea->setAccessibleName(tr("外国語"));
-    m_foreignArea->installEventFilter(this);
-
-    layout->addWidget(m_phoneticArea);
-    layout->addWidget(m_foreignArea, 1);
-    return panel;
+    return stretchPanel;
 }
 
 void TMainFrm::buildLowerPages()
@@ -195,47 +151,9 @@ void TMainFrm::setUpMainWindow()
     m_menus.russianTypewriter->setText(tr("ロシア語 (ﾀｲﾌﾟﾗｲﾀ)"));
     m_menus.russianStandard->setText(tr("ロシア語"));
     m_underStretchBox->setChecked(m_settings.flag(SettingKey::UnderStretchFlg));
-    applyUnderStretch(m_underStretchBox->isChecked());
-    captionTransferModeItems();
-    setUpFontBoxes();
-    setUpInputAreas();
-    // The lower tab area's height and the font panel's width wait until the window has its size
-    // (applyStoredSplits).
-}
-
-void TMainFrm::setUpFontBoxes()
-{
-    QComboBox* fontBox = m_fontPanel->fontBox();
-    fillFontBox(fontBox, m_settings.integer(SettingKey::FontMode), m_settings.scriptCharset());
-    if (!selectFontInBox(fontBox, m_settings.text(SettingKey::UsrMainFont)))
-        fontBox->setEditText(QStringLiteral("Times New Roman"));
-    QComboBox* sizeBox = m_fontPanel->sizeBox();
-    fillSizeBox(sizeBox, 9, 60);
-    sizeBox->setEditText(QString::number(m_settings.integer(SettingKey::UsrMainFontSize)));
-}
-
-void TMainFrm::setUpInputAreas()
-{
-    const bool fixedSizes = m_settings.flag(SettingKey::DispFSizeLockFlg);
-    QFont phoneticFont(m_settings.text(SettingKey::UsrSubFont));
-    phoneticFont.setPointSize(m_settings.integer(fixedSizes ? SettingKey::DispSubFSize : SettingKey::UsrSubFontSize));
-    m_phoneticArea->setFont(phoneticFont);
-    QPalette palette = m_phoneticArea->palette();
-    palette.setColor(QPalette::Base, toQColor(m_settings.phoneticAreaColour()));
-    m_phoneticArea->setPalette(palette);
-    m_phoneticArea->setPlaceholderText(tr("< 発音記号 >"));
-    m_phoneticArea->setAttribute(Qt::WA_InputMethodEnabled, false);
-
-    QFont foreignFont(m_settings.text(SettingKey::UsrMainFont));
-    foreignFont.setPointSize(m_settings.integer(fixedSizes ? SettingKey::DispMainFSize : SettingKey::UsrMainFontSize));
-    m_foreignArea->setFont(foreignFont);
-    m_foreignArea->setAttribute(Qt::WA_InputMethodEnabled, false);
-    const Qt::ScrollBarPolicy bars
-        = m_settings.flag(SettingKey::ScroBarsFlg) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
-    m_foreignArea->setHorizontalScrollBarPolicy(bars);
-    m_foreignArea->setVerticalScrollBarPolicy(bars);
-    m_foreignArea->setLineWrapMode(
-        m_settings.flag(SettingKey::WordWrapFlg) ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    m_splitters->applyUnderStretch(m_underStretchBox->isChecked(), m_settings);
+    m_fontPanel->fillFromSettings(m_settings);
+    // The lower tab area's height and the font panel's width wait until the window has its size.
 }
 
 TransferWidgets TMainFrm::transferWidgets()
@@ -273,36 +191,6 @@ void TMainFrm::reportSkippedTableLines(const QList<core::SkippedLine>& skipped)
         QMessageBox::warning(this, QStringLiteral("Pelinor"), core::skippedLinesMessage(skipped), QMessageBox::Yes);
 }
 
-void TMainFrm::applyStoredSplits()
-{
-    if (m_splitsApplied)
-        return;
-    m_splitsApplied = true;
-    // Layouts still waiting to run (the status bar's, among others) would otherwise take their room from
-    // the splitters after the stored sizes are set, and the smaller sizes would be stored at exit.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    const int fontPanelWidth = std::max(193, m_settings.integer(SettingKey::FontPanelWidth));
-    const int topTotal = m_topSplitter->width() - 2 * m_topSplitter->handleWidth();
-    const int commandWidth = m_commandPanel->width();
-    m_topSplitter->setSizes({commandWidth, fontPanelWidth, std::max(0, topTotal - commandWidth - fontPanelWidth)});
-
-    const int underHeight = std::max(80, m_settings.integer(SettingKey::UnderHeight));
-    const int total = m_verticalSplitter->height() - m_verticalSplitter->handleWidth();
-    m_verticalSplitter->setSizes({std::max(0, total - underHeight), underHeight});
-
-    const int middleTotal = m_middleSplitter->width() - m_middleSplitter->handleWidth();
-    m_middleSplitter->setSizes({std::max(0, middleTotal - 385), 385});
-}
-
-void TMainFrm::applyUnderStretch(bool on)
-{
-    // On: the input panel keeps its height and the lower tab area takes what the window gains; off: the
-    // other way round.
-    m_verticalSplitter->setStretchFactor(0, on ? 0 : 1);
-    m_verticalSplitter->setStretchFactor(1, on ? 1 : 0);
-    m_settings.setFlag(SettingKey::UnderStretchFlg, on);
-}
-
 void TMainFrm::placeMainWindow()
 {
     setWindowTitle(QStringLiteral("Pelinor"));
@@ -320,7 +208,7 @@ void TMainFrm::showEvent(QShowEvent* event)
         m_placed = true;
         placeMainWindow();
         // The splitters know their sizes once the layout has run for the placed geometry.
-        QTimer::singleShot(0, this, [this] { applyStoredSplits(); });
+        QTimer::singleShot(0, this, [this] { m_splitters->applyStoredSizes(m_settings); });
     }
     QMainWindow::showEvent(event);
 }
@@ -343,10 +231,7 @@ void TMainFrm::storeLiveState()
     const QRect rect = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
     m_settings.setMainGeometry(rect.x(), rect.y(), rect.width(), rect.height());
     m_wordBooks->storeLiveState();
-    if (m_splitsApplied) {
-        m_settings.setInteger(SettingKey::UnderHeight, m_lowerTabs->height());
-        m_settings.setInteger(SettingKey::FontPanelWidth, m_fontPanel->width());
-    }
+    m_splitters->storeSizes(m_settings);
 }
 
 } // namespace pelinor::ui

@@ -13,13 +13,13 @@
 #include <QPoint>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QSplitter;
 class QTabWidget;
 
 namespace pelinor::core {
@@ -37,8 +37,10 @@ namespace pelinor::ui {
 
 class CommandPanel;
 class FontPanel;
+class InputPanel;
 class KeyPanelColumn;
 class KeyPanelController;
+class MainSplitters;
 class ScriptKeyTranslator;
 class SymbolLibraryPanel;
 class WordBookController;
@@ -102,32 +104,20 @@ protected:
 private:
     void buildWindow();
     QWidget* buildTopBar();
-    QWidget* buildInputPanel();
     void buildStatusBar();
     void buildLowerPages();
     void setUpMainWindow();
-    void setUpInputAreas();
-    void setUpFontBoxes();
     void followInputModes();
     void connectCommands();
     void connectMenus();
     void connectFontPanel();
     void connectEntryDialogs();
-    void hidePendingCommands();
     void placeMainWindow();
-    void applyStoredSplits();
-    void applyUnderStretch(bool on);
-    void showTransferMode();
-    void setTransferMode(int mode);
-    void captionTransferModeItems();
     void applyScript(const core::ScriptInfo& script);
     void showInputMode(core::InputMode mode);
     void inputModeBoxChanged(int item);
     void fontBoxChanged();
     void sizeBoxChanged();
-    void switchFocusBetweenAreas();
-    /// Inserts text from the symbol library at the caret of the foreign-language area.
-    void insertIntoForeignArea(const QString& text);
     /// "一覧": the HTML list of the side's candidate file, when there is one.
     void openCandidateList(core::TableSide side);
 
@@ -147,9 +137,8 @@ private:
     CommandPanel* m_commandPanel = nullptr;
     FontPanel* m_fontPanel = nullptr;
     QCheckBox* m_underStretchBox = nullptr;
-    QSplitter* m_topSplitter = nullptr;
-    QSplitter* m_middleSplitter = nullptr;
-    QSplitter* m_verticalSplitter = nullptr;
+    std::unique_ptr<MainSplitters> m_splitters;
+    InputPanel* m_inputPanel = nullptr;
     QLineEdit* m_phoneticArea = nullptr;
     QPlainTextEdit* m_foreignArea = nullptr;
     KeyPanelColumn* m_keyPanelColumn = nullptr;
@@ -160,7 +149,6 @@ private:
     std::optional<QPoint> m_padPosition;
 
     bool m_placed = false;
-    bool m_splitsApplied = false;
     bool m_closed = false;
 };
 

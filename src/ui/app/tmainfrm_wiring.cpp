@@ -8,8 +8,11 @@
 #include "ui/app/editcommand.h"
 #include "ui/app/fontboxes.h"
 #include "ui/app/fontpanel.h"
+#include "ui/app/inputpanel.h"
 #include "ui/app/keypanelcontroller.h"
+#include "ui/app/mainsplitters.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/app/transfermodemenu.h"
 #include "ui/input/scriptkeytranslator.h"
 #include "ui/input/symbollibrarypanel.h"
 #include "ui/transfer/transfercontroller.h"
@@ -45,7 +48,7 @@ void TMainFrm::followInputModes()
     m_triggerInput.attach(m_phoneticArea, TableSide::Phonetic, kMainWindowTarget);
     connect(&m_inputModes, &core::InputModeController::scriptChanged, this, &TMainFrm::applyScript);
     connect(&m_inputModes, &core::InputModeController::inputModeChanged, this, &TMainFrm::showInputMode);
-    connect(m_symbolLibrary, &SymbolLibraryPanel::symbolChosen, this, &TMainFrm::insertIntoForeignArea);
+    connect(m_symbolLibrary, &SymbolLibraryPanel::symbolChosen, m_inputPanel, &InputPanel::insertIntoForeignArea);
     connect(m_keyPanels, &KeyPanelController::candidateListRequested, this, &TMainFrm::openCandidateList);
     connectFontPanel();
 }
@@ -59,7 +62,7 @@ void TMainFrm::connectControllers(TransferController& transfer, WordBookControll
     connectCommands();
     connectMenus();
     connectEntryDialogs();
-    hidePendingCommands();
+    m_menus.disablePendingItems();
 }
 
 void TMainFrm::connectCommands()
@@ -73,10 +76,11 @@ void TMainFrm::connectCommands()
     connect(m_menus.editWord, &QAction::enabledChanged, m_actions.modifyWord, &QAction::setEnabled);
     connect(m_actions.registerWord, &QAction::triggered, m_wordBooks, &WordBookController::registerWord);
     connect(m_actions.modifyWord, &QAction::triggered, m_wordBooks, &WordBookController::modifyWord);
-    connect(m_actions.focusSwitch, &QAction::triggered, this, &TMainFrm::switchFocusBetweenAreas);
+    connect(m_actions.focusSwitch, &QAction::triggered, m_inputPanel, &InputPanel::switchFocus);
     connect(m_actions.transfer, &QAction::triggered, m_transfer, &TransferController::transferText);
     connect(m_actions.pad, &QAction::triggered, this, &TMainFrm::padMode);
-    connect(m_underStretchBox, &QCheckBox::clicked, this, &TMainFrm::applyUnderStretch);
+    connect(m_underStretchBox, &QCheckBox::clicked, this,
+        [this](bool on) { m_splitters->applyUnderStretch(on, m_settings); });
 }
 
 void TMainFrm::connectMenus()
@@ -84,42 +88,9 @@ void TMainFrm::connectMenus()
     connect(m_menus.exit, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.closeWordBook, &QAction::triggered, m_wordBooks, &WordBookController::CloseWordBook);
 
-    // The layout menu shows the current arrangement when it opens.
-    connect(m_menus.ime, &QMenu::aboutToShow, this, [this] {
-        const bool typewriter = m_settings.flag(SettingKey::RusTWFlg);
-        m_menus.russianTypewriter->setChecked(typewriter);
-        m_menus.russianStandard->setChecked(!typewriter);
-    });
-    connect(m_menus.russianTypewriter, &QAction::triggered, this, [this] { m_keyPanels->chooseRussianLayout(true); });
-    connect(m_menus.russianStandard, &QAction::triggered, this, [this] { m_keyPanels->chooseRussianLayout(false); });
-
-    // The transfer-mode menu checks the current mode when it opens; an item makes its mode current.
-    connect(m_menus.transferMode, &QMenu::aboutToShow, this, [this] {
-        const int current = m_settings.integer(SettingKey::TransMode);
-        for (size_t i = 0; i < m_menus.transferModes.size(); ++i)
-            m_menus.transferModes[i]->setChecked(
-                core::transferModeNumber(MainMenus::transferModeOfItem(static_cast<int>(i))) == current);
-    });
-    for (size_t i = 0; i < m_menus.transferModes.size(); ++i) {
-        const int mode = core::transferModeNumber(MainMenus::transferModeOfItem(static_cast<int>(i)));
-        connect(m_menus.transferModes[i], &QAction::triggered, this, [this, mode] { setTransferMode(mode); });
-    }
-
-    // The edit commands act on the focused field.
-    connect(m_menus.edit, &QMenu::aboutToShow, this, [this] {
-        m_menus.wordWrap->setChecked(m_settings.flag(SettingKey::WordWrapFlg));
-        m_menus.scrollBars->setChecked(m_settings.flag(SettingKey::ScroBarsFlg));
-    });
-    const std::pair<QAction*, EditCommand> editCommands[] = {
-        {m_menus.undo, EditCommand::Undo},
-        {m_menus.cut, EditCommand::Cut},
-        {m_menus.copy, EditCommand::Copy},
-        {m_menus.paste, EditCommand::Paste},
-        {m_menus.remove, EditCommand::Delete},
-        {m_menus.selectAll, EditCommand::SelectAll},
-    };
-    for (const auto& [action, command] : editCommands)
-        connect(action, &QAction::triggered, this, [this, command] { runEditCommand(focusWidget(), command); });
+    m_keyPanels->connectLayoutMenu(m_menus);
+    new TransferModeMenu(m_menus, m_settings, *m_transfer, m_inputModes, this);
+    connectEditMenu(m_menus, this, m_settings);
 }
 
 void TMainFrm::connectFontPanel()
@@ -142,25 +113,8 @@ void TMainFrm::connectEntryDialogs()
     });
 }
 
-void TMainFrm::hidePendingCommands()
-{
-    // Word book commands whose dialogs are not part of the program yet stay out of the menu.
-    for (QAction* pending : {m_menus.newWordBook, m_menus.wordBookProperties, m_menus.deleteWordBook,
-             m_menus.editGroupNames, m_menus.searchWordBooks, m_menus.moveWord, m_menus.jump, m_menus.deleteWord})
-        pending->setVisible(false);
-    // Items whose windows are not part of the program yet.
-    for (QAction* pending : {m_menus.open, m_menus.save, m_menus.saveAs, m_menus.wordWrap, m_menus.scrollBars,
-             m_menus.newWordBook, m_menus.wordBookProperties, m_menus.deleteWordBook, m_menus.editGroupNames,
-             m_menus.createDictionaryFiles, m_menus.searchWordBooks, m_menus.registerWord, m_menus.editWord,
-             m_menus.moveWord, m_menus.jump, m_menus.deleteWord, m_menus.closeWordBook, m_menus.settings,
-             m_menus.symbolDatabase, m_menus.candidateEditor, m_menus.htmlListTool, m_menus.conversionTool,
-             m_menus.codeChecker, m_menus.helpContents, m_menus.version})
-        pending->setEnabled(false);
-}
-
 void TMainFrm::applyScript(const core::ScriptInfo& script)
 {
-    captionTransferModeItems();
     // The script's font, when the box lists it; the box's rule runs with what it shows.
     selectFontInBox(m_fontPanel->fontBox(), m_settings.text(script.fontKey));
     fontBoxChanged();
@@ -194,78 +148,25 @@ void TMainFrm::inputModeBoxChanged(int item)
     m_foreignArea->setFocus();
 }
 
-void TMainFrm::captionTransferModeItems()
-{
-    const QString script = m_settings.scriptName();
-    for (size_t i = 0; i < m_menus.transferModes.size(); ++i) {
-        const core::TransferMode mode = MainMenus::transferModeOfItem(static_cast<int>(i));
-        if (core::transferAreaOf(core::transferModeNumber(mode)) == core::TransferArea::Foreign)
-            m_menus.transferModes[i]->setText(core::transferMenuCaption(core::transferModeNumber(mode), script));
-    }
-}
-
-void TMainFrm::showTransferMode()
-{
-    m_transfer->showTransferMode();
-}
-
-void TMainFrm::setTransferMode(int mode)
-{
-    m_settings.setInteger(SettingKey::TransMode, mode);
-    showTransferMode();
-}
-
 void TMainFrm::fontBoxChanged()
 {
     const QString family = m_fontPanel->fontBox()->currentText();
     m_settings.setText(SettingKey::UsrMainFont, family);
-    QFont font = m_foreignArea->font();
-    font.setFamily(family);
-    m_foreignArea->setFont(font);
+    m_inputPanel->setForeignFamily(family);
     m_symbolLibrary->fontChanged();
 }
 
 void TMainFrm::sizeBoxChanged()
 {
-    QComboBox* box = m_fontPanel->sizeBox();
-    bool ok = false;
-    int size = box->currentText().trimmed().toInt(&ok);
-    if (!ok)
-        size = m_foreignArea->font().pointSize();
-    if (size < 8) {
-        size = 8;
-        box->setEditText(QStringLiteral("8"));
-    }
+    const int size = m_fontPanel->takeSize(m_inputPanel->foreignPointSize());
     m_settings.setInteger(SettingKey::UsrMainFontSize, size);
-    if (!m_settings.flag(SettingKey::DispFSizeLockFlg)) {
-        QFont font = m_foreignArea->font();
-        font.setPointSize(size);
-        m_foreignArea->setFont(font);
-    }
+    if (!m_settings.flag(SettingKey::DispFSizeLockFlg))
+        m_inputPanel->setForeignPointSize(size);
 }
 
 void TMainFrm::areaClear()
 {
-    m_phoneticArea->clear();
-    m_foreignArea->clear();
-    m_foreignArea->setFocus();
-}
-
-void TMainFrm::switchFocusBetweenAreas()
-{
-    if (m_foreignArea->hasFocus()) {
-        m_phoneticArea->setFocus();
-        m_phoneticArea->end(false);
-    } else {
-        m_foreignArea->setFocus();
-        m_foreignArea->moveCursor(QTextCursor::End);
-    }
-}
-
-void TMainFrm::insertIntoForeignArea(const QString& text)
-{
-    m_foreignArea->setFocus();
-    m_foreignArea->insertPlainText(text);
+    m_inputPanel->clear();
 }
 
 bool TMainFrm::eventFilter(QObject* watched, QEvent* event)
@@ -275,9 +176,9 @@ bool TMainFrm::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusIn && m_settings.flag(SettingKey::AutoTransFlg)) {
         // With AutoTransFlg the transfer mode follows the focused input area.
         if (watched == m_foreignArea)
-            setTransferMode(core::transferModeNumber(core::TransferMode::ForeignRichText1));
+            m_transfer->setTransferMode(core::transferModeNumber(core::TransferMode::ForeignRichText1));
         else if (watched == m_phoneticArea)
-            setTransferMode(core::transferModeNumber(core::TransferMode::PhoneticRichText1));
+            m_transfer->setTransferMode(core::transferModeNumber(core::TransferMode::PhoneticRichText1));
     }
     return QMainWindow::eventFilter(watched, event);
 }

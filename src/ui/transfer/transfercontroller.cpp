@@ -101,6 +101,12 @@ QString TransferController::caption() const
     return tr("Pelinor    転送先：[ ") + m_targetTitle + QStringLiteral(" ]");
 }
 
+void TransferController::setTransferMode(int mode)
+{
+    m_settings.setInteger(SettingKey::TransMode, mode);
+    showTransferMode();
+}
+
 void TransferController::showTransferMode()
 {
     if (m_widgets.modeDisplay)

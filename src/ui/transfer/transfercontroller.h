@@ -80,6 +80,8 @@ public Q_SLOTS:
     void transferText();
     /// Writes the short label of TransMode into the mode display.
     void showTransferMode();
+    /// Makes `mode` the value of TransMode and shows it.
+    void setTransferMode(int mode);
     /// The PAD's direct rich-text route, outside the transfer modes: puts `text` on the clipboard as rich text
     /// in `font` beside its plain text. An empty text leaves the clipboard alone and returns false.
     bool copyRichText(const QString& text, const core::RichTextFont& font);

@@ -52,7 +52,7 @@ public:
         host.show();
         field->setFocus();
         QApplication::processEvents();
-        input->attach(field, core::TableSide::Foreign, 1);
+        input->attach(field, core::TableSide::Foreign, core::InsertionTarget::MainWindow);
     }
 
     static QString hex(int code) { return QStringLiteral("%1").arg(code, 4, 16, QLatin1Char('0')).toUpper(); }
@@ -114,7 +114,7 @@ BENCHMARK(BM_PlainKeyTyped)->Unit(benchmark::kMicrosecond)->Repetitions(10)->Rep
 void BM_BuildCandidateWindow(benchmark::State& state)
 {
     World& w = world();
-    w.input->handleTriggerKey(core::TableSide::Foreign, u'b', 1);
+    w.input->handleTriggerKey(core::TableSide::Foreign, u'b', core::InsertionTarget::MainWindow);
     for (auto _ : state) {
         ui::CandidateWindow window(core::TableSide::Foreign, w.input->candidateBuffer(core::TableSide::Foreign),
             w.sets.foreign(), w.settings, {});

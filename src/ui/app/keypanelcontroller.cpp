@@ -26,8 +26,7 @@ using core::TableSide;
 
 namespace {
 
-/// The main window's input areas are insertion target 1 of both sides.
-constexpr int kMainWindowTarget = 1;
+constexpr core::InsertionTarget kMainWindowTarget = core::InsertionTarget::MainWindow;
 
 } // namespace
 

@@ -16,6 +16,7 @@
 #include "ui/input/scriptkeytranslator.h"
 #include "ui/input/symbollibrarypanel.h"
 #include "ui/transfer/transfercontroller.h"
+#include "ui/wordbook/tmodfrm.h"
 #include "ui/wordbook/wordbookcontroller.h"
 #include "ui/wordbook/wordentrydialog.h"
 
@@ -35,10 +36,7 @@ using core::TableSide;
 
 namespace {
 
-/// The main window's input areas are insertion target 1 of both sides; the word dialogs' fields use 2 and 3.
-constexpr int kMainWindowTarget = 1;
-constexpr int kDialogForeignTarget = 2;
-constexpr int kDialogPhoneticTarget = 3;
+constexpr core::InsertionTarget kMainWindowTarget = core::InsertionTarget::MainWindow;
 
 } // namespace
 
@@ -105,8 +103,10 @@ void TMainFrm::connectEntryDialogs()
 {
     // The foreign-word and phonetic fields of the word dialogs convert like the input areas.
     connect(m_wordBooks, &WordBookController::entryDialogOpening, this, [this](WordEntryDialog* dialog) {
-        m_triggerInput.attach(dialog->foreignWordField(), TableSide::Foreign, kDialogForeignTarget);
-        m_triggerInput.attach(dialog->phoneticField(), TableSide::Phonetic, kDialogPhoneticTarget);
+        const core::InsertionTarget target = qobject_cast<TModFrm*>(dialog) ? core::InsertionTarget::EditDialog
+                                                                            : core::InsertionTarget::RegistrationDialog;
+        m_triggerInput.attach(dialog->foreignWordField(), TableSide::Foreign, target);
+        m_triggerInput.attach(dialog->phoneticField(), TableSide::Phonetic, target);
         m_triggerInput.setLookupEnabled(
             dialog->foreignWordField(), core::looksUpForeignTriggerKeys(m_inputModes.mode()));
         dialog->foreignWordField()->installEventFilter(this);

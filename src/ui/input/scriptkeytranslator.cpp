@@ -19,7 +19,7 @@ void ScriptKeyTranslator::followMode(core::InputMode mode, bool russianTypewrite
         m_engine.setLayout(*layout);
 }
 
-QString ScriptKeyTranslator::translate(const QKeyEvent& event, int target)
+QString ScriptKeyTranslator::translate(const QKeyEvent& event, core::InsertionTarget target)
 {
     const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
     const QString typed = event.text();

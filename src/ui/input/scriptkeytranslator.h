@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/inputmodes.h"
+#include "core/input/insertiontarget.h"
 #include "core/input/keyboardlayoutengine.h"
 
 #include <QString>
@@ -25,7 +26,7 @@ public:
 
     /// The text `event` types in the script's layout, for TriggerKeyInput::KeyTranslator. An accent that a
     /// non-character key releases goes to the foreign side's insertion target `target`.
-    QString translate(const QKeyEvent& event, int target);
+    QString translate(const QKeyEvent& event, core::InsertionTarget target);
 
     /// Caps Lock as the key presses seen by the input fields have left it.
     bool capsLock() const { return m_capsLock; }

@@ -41,7 +41,7 @@ TriggerKeyInput::~TriggerKeyInput()
     }
 }
 
-void TriggerKeyInput::attach(QWidget* field, core::TableSide side, int target)
+void TriggerKeyInput::attach(QWidget* field, core::TableSide side, core::InsertionTarget target)
 {
     if (!field)
         return;
@@ -70,7 +70,7 @@ bool TriggerKeyInput::isAttached(const QWidget* field) const
     return m_fields.contains(field);
 }
 
-void TriggerKeyInput::setTargetField(core::TableSide side, int target, QWidget* field)
+void TriggerKeyInput::setTargetField(core::TableSide side, core::InsertionTarget target, QWidget* field)
 {
     auto& targets = m_targets[index(side)];
     if (field)
@@ -79,7 +79,7 @@ void TriggerKeyInput::setTargetField(core::TableSide side, int target, QWidget* 
         targets.remove(target);
 }
 
-QWidget* TriggerKeyInput::targetField(core::TableSide side, int target) const
+QWidget* TriggerKeyInput::targetField(core::TableSide side, core::InsertionTarget target) const
 {
     return m_targets[index(side)].value(target);
 }
@@ -104,7 +104,7 @@ void TriggerKeyInput::setKeyTranslator(QWidget* field, KeyTranslator translator)
         it->translator = std::move(translator);
 }
 
-bool TriggerKeyInput::handleTriggerKey(core::TableSide side, char16_t key, int target)
+bool TriggerKeyInput::handleTriggerKey(core::TableSide side, char16_t key, core::InsertionTarget target)
 {
     // While a candidate window is open it takes every key itself; a call from code is refused.
     if (m_windowOpen || !m_lookup.takeTriggerKey(side, key, target))
@@ -149,7 +149,7 @@ void TriggerKeyInput::insertCandidate(core::TableSide side, const QString& text)
     insertIntoField(targetField(side, m_lookup.target(side)), text);
 }
 
-void TriggerKeyInput::insertText(core::TableSide side, int target, const QString& text)
+void TriggerKeyInput::insertText(core::TableSide side, core::InsertionTarget target, const QString& text)
 {
     insertIntoField(targetField(side, target), text);
 }
@@ -215,7 +215,7 @@ void TriggerKeyInput::typeText(QObject* fieldObject, const QString& text)
                 insertIntoField(it->widget, plain);
             plain.clear();
             const core::TableSide side = it->side;
-            const int target = it->target;
+            const core::InsertionTarget target = it->target;
             handleTriggerKey(side, unit.unicode(), target);
         } else {
             plain.append(unit);

@@ -38,7 +38,7 @@ using core::TableSide;
 namespace {
 
 constexpr int kInputLinePointSize = 16;
-constexpr int kTarget = 5;
+constexpr core::InsertionTarget kTarget = core::InsertionTarget::Pad;
 // Rich text stores sizes in half points in a 16-bit number.
 constexpr int kLargestTransferSize = 1638;
 

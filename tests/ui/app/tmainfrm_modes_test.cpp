@@ -72,6 +72,16 @@ private Q_SLOTS:
             QStringLiteral("ｷﾞﾘｼｱ語ローマ字"));
     }
 
+    void storedDictionaryModeIsEnteredAfterTheStoredScript()
+    {
+        // The stored mode is switched to once at start; only then does the stored dictionary mode apply, so
+        // the script change does not leave it again.
+        open("InputMode,4\r\nDicFlg,1\r\n");
+        QVERIFY(m_bench->settings().flag(SettingKey::DicFlg));
+        QVERIFY(m_bench->folders().currentDictionaryFolder().endsWith(QStringLiteral("/GreekG")));
+        QCOMPARE(m_bench->folders().currentWordBookFolder(), m_bench->folders().currentDictionaryFolder());
+    }
+
     void layoutModeShowsTheKeyboardPageAndAlphanumericKeepsTheScript()
     {
         open();

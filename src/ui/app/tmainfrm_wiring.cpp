@@ -142,7 +142,7 @@ void TMainFrm::showInputMode(core::InputMode mode)
 void TMainFrm::inputModeBoxChanged(int item)
 {
     const core::InputMode mode = core::inputModeAtItem(item).mode;
-    // Item 0 always runs the switch, even in mode 1; the others only when the mode changes.
+    // The first entry of the box always runs the switch, even in mode 1; the others only when the mode changes.
     if (item == 0 || mode != m_inputModes.mode())
         m_inputModes.switchInputMode(mode);
     m_foreignArea->setFocus();

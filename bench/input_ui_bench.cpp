@@ -5,7 +5,7 @@
 #include "core/common/textcodec.h"
 #include "core/common/textfile.h"
 #include "core/input/tablesets.h"
-#include "ui/input/tbandfrm.h"
+#include "ui/input/candidatewindow.h"
 #include "ui/input/triggerkeyinput.h"
 
 #include <QApplication>
@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 
 #include <benchmark/benchmark.h>
-
 #include <memory>
 
 using namespace pelinor;
@@ -53,7 +52,7 @@ public:
         host.show();
         field->setFocus();
         QApplication::processEvents();
-        input->attach(field, core::TableSide::Foreign, 1);
+        input->attach(field, core::TableSide::Foreign, core::InsertionTarget::MainWindow);
     }
 
     static QString hex(int code) { return QStringLiteral("%1").arg(code, 4, 16, QLatin1Char('0')).toUpper(); }
@@ -115,9 +114,10 @@ BENCHMARK(BM_PlainKeyTyped)->Unit(benchmark::kMicrosecond)->Repetitions(10)->Rep
 void BM_BuildCandidateWindow(benchmark::State& state)
 {
     World& w = world();
-    w.input->HandleTriggerKey(core::TableSide::Foreign, u'b', 1);
+    w.input->handleTriggerKey(core::TableSide::Foreign, u'b', core::InsertionTarget::MainWindow);
     for (auto _ : state) {
-        ui::TBandFrm window(w.input->candidateBuffer(core::TableSide::Foreign), w.sets.foreign(), w.settings, {});
+        ui::CandidateWindow window(core::TableSide::Foreign, w.input->candidateBuffer(core::TableSide::Foreign),
+            w.sets.foreign(), w.settings, {});
         benchmark::DoNotOptimize(window.cellPointSize());
     }
 }

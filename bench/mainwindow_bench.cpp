@@ -2,7 +2,9 @@
 // keyboard and word book list rebuilt. Run with QT_QPA_PLATFORM=offscreen.
 
 #include "core/app/folders.h"
+#include "core/app/inputmodecontroller.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/app/workbench.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,14 +14,16 @@
 
 namespace {
 
-pelinor::ui::TMainFrm* g_window = nullptr;
+pelinor::core::InputModeController* g_inputModes = nullptr;
 
 void BM_SwitchInputMode(benchmark::State& state)
 {
-    int mode = 1;
+    using pelinor::core::InputMode;
+    InputMode mode = InputMode::RussianRomaji;
     for (auto _ : state) {
-        mode = mode == 1 ? 4 : 1; // Russian and Greek romaji: every switch loads other tables
-        g_window->SwitchInputMode(mode);
+        // Russian and Greek romaji: every switch loads other tables
+        mode = mode == InputMode::RussianRomaji ? InputMode::GreekRomaji : InputMode::RussianRomaji;
+        g_inputModes->switchInputMode(mode);
         QCoreApplication::processEvents();
     }
 }
@@ -35,13 +39,12 @@ int main(int argc, char** argv)
     qputenv("APPDATA", QFile::encodeName(world.path() + QStringLiteral("/appdata")));
     qputenv("HOME", QFile::encodeName(world.path()));
     QApplication app(argc, argv);
-    pelinor::core::Folders folders(
-        pelinor::core::FolderRoots::fromEnvironment(QCoreApplication::applicationDirPath()));
+    pelinor::core::Folders folders(pelinor::core::FolderRoots::fromEnvironment(QCoreApplication::applicationDirPath()));
     folders.setUpFolders();
-    pelinor::ui::TMainFrm window(folders);
-    window.show();
+    pelinor::ui::Workbench workbench(folders);
+    workbench.window().show();
     QCoreApplication::processEvents();
-    g_window = &window;
+    g_inputModes = &workbench.inputModes();
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -30,13 +30,13 @@ const std::array<ScriptInfo, 3>& scripts()
 const std::array<InputModeInfo, kInputModeCount>& modes()
 {
     static const std::array<InputModeInfo, kInputModeCount> table{{
-        {1, tr("ロシア語ﾛｰﾏ字"), true, Script::Russian, false},
-        {2, tr("ロシア語MS IME"), true, Script::Russian, true},
-        {3, tr("英数"), false, Script::Russian, false},
-        {4, tr("ｷﾞﾘｼｱ語ﾛｰﾏ字"), true, Script::Greek, false},
-        {5, tr("ｷﾞﾘｼｱ語MS IME"), true, Script::Greek, true},
-        {6, tr("ｳｸﾗｲﾅ語ﾛｰﾏ字"), true, Script::Ukrainian, false},
-        {7, tr("ｳｸﾗｲﾅ語MS IME"), true, Script::Ukrainian, true},
+        {InputMode::RussianRomaji, tr("ロシア語ﾛｰﾏ字"), true, Script::Russian, false},
+        {InputMode::RussianLayout, tr("ロシア語MS IME"), true, Script::Russian, true},
+        {InputMode::Alphanumeric, tr("英数"), false, Script::Russian, false},
+        {InputMode::GreekRomaji, tr("ｷﾞﾘｼｱ語ﾛｰﾏ字"), true, Script::Greek, false},
+        {InputMode::GreekLayout, tr("ｷﾞﾘｼｱ語MS IME"), true, Script::Greek, true},
+        {InputMode::UkrainianRomaji, tr("ｳｸﾗｲﾅ語ﾛｰﾏ字"), true, Script::Ukrainian, false},
+        {InputMode::UkrainianLayout, tr("ｳｸﾗｲﾅ語MS IME"), true, Script::Ukrainian, true},
     }};
     return table;
 }
@@ -62,9 +62,43 @@ const InputModeInfo& inputModeAtItem(int item)
     return modes()[static_cast<size_t>(item >= 0 && item < kInputModeCount ? item : 0)];
 }
 
-const InputModeInfo& inputMode(int mode)
+const InputModeInfo& inputModeInfo(InputMode mode)
 {
-    return inputModeAtItem(mode - 1);
+    return inputModeAtItem(inputModeItem(mode));
+}
+
+InputMode inputModeFromNumber(int number)
+{
+    return inputModeAtItem(number - 1).mode;
+}
+
+bool isLayoutMode(InputMode mode)
+{
+    return inputModeInfo(mode).usesLayout;
+}
+
+bool hasScript(InputMode mode)
+{
+    return inputModeInfo(mode).hasScript;
+}
+
+bool looksUpForeignTriggerKeys(InputMode mode)
+{
+    return mode != InputMode::Alphanumeric;
+}
+
+bool isRussianMode(InputMode mode)
+{
+    return mode == InputMode::RussianRomaji || mode == InputMode::RussianLayout;
+}
+
+InputMode partnerMode(InputMode mode)
+{
+    if (!hasScript(mode))
+        return mode;
+    // The table lists each script's romaji mode directly before its layout mode.
+    const int number = inputModeNumber(mode);
+    return inputModeFromNumber(isLayoutMode(mode) ? number - 1 : number + 1);
 }
 
 } // namespace pelinor::core

@@ -2,7 +2,7 @@
 
 namespace pelinor::core {
 
-int FitFontSize(int maxHeight, int maxWidth, const std::function<QSize(int pointSize)>& measureM)
+int fitFontSize(int maxHeight, int maxWidth, const std::function<QSize(int pointSize)>& measureM)
 {
     int size = kFitFontSizeStart;
     QSize extent = measureM(size);

@@ -6,7 +6,7 @@
 
 namespace pelinor::core {
 
-/// The point size at which FitFontSize starts, and the size it never passes (a face whose letter does not
+/// The point size at which fitFontSize starts, and the size it never passes (a face whose letter does not
 /// grow with its size would otherwise be measured for ever).
 inline constexpr int kFitFontSizeStart = 8;
 inline constexpr int kFitFontSizeLimit = 400;
@@ -15,6 +15,6 @@ inline constexpr int kFitFontSizeLimit = 400;
 /// gives the height and width of "M" at a point size. Starting at 8 points, the size grows by one point
 /// while the letter stays below both limits; the result is the first size at which either limit is
 /// reached (8 when 8 points already reach one).
-int FitFontSize(int maxHeight, int maxWidth, const std::function<QSize(int pointSize)>& measureM);
+int fitFontSize(int maxHeight, int maxWidth, const std::function<QSize(int pointSize)>& measureM);
 
 } // namespace pelinor::core

@@ -15,7 +15,7 @@ class TableSet;
 struct KeyClickAction {
     enum Kind {
         Nothing, ///< a blank key, or a romaji or phonetic key that is no trigger
-        Trigger, ///< offer the candidates of `key` (HandleTriggerKey)
+        Trigger, ///< offer the candidates of `key` (handleTriggerKey)
         Text, ///< insert `text` at the caret of the input area
         DeadKey ///< a dead key of the Greek layout: show its message, insert nothing
     };

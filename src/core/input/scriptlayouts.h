@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/inputmodes.h"
 #include "core/input/greekaccent.h"
 #include "core/input/scriptlayout.h"
 
@@ -55,6 +56,15 @@ public:
     /// The layout that the on-screen keyboard shows in an input mode: Greek in modes 4 and 5, Ukrainian in
     /// modes 6 and 7, else the Russian one of `russianTypewriter`.
     static ScriptLayout onScreenLayout(int inputMode, bool russianTypewriter);
+
+    static std::optional<ScriptLayout> typingLayout(InputMode mode, bool russianTypewriter)
+    {
+        return typingLayout(inputModeNumber(mode), russianTypewriter);
+    }
+    static ScriptLayout onScreenLayout(InputMode mode, bool russianTypewriter)
+    {
+        return onScreenLayout(inputModeNumber(mode), russianTypewriter);
+    }
 };
 
 } // namespace pelinor::core

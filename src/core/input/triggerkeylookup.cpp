@@ -16,7 +16,7 @@ bool TriggerKeyLookup::isTrigger(TableSide side, char16_t key) const
     return m_sets.set(side).isTrigger(key);
 }
 
-bool TriggerKeyLookup::takeTriggerKey(TableSide side, char16_t key, int target)
+bool TriggerKeyLookup::takeTriggerKey(TableSide side, char16_t key, InsertionTarget target)
 {
     const TableSet& set = m_sets.set(side);
     if (!set.isTrigger(key))

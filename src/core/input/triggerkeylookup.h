@@ -2,6 +2,7 @@
 
 #include "core/app/settingkey.h"
 #include "core/input/candidatebuffer.h"
+#include "core/input/insertiontarget.h"
 #include "core/input/tablesets.h"
 
 #include <array>
@@ -26,8 +27,8 @@ struct CandidateOffer {
 /// class decides what they get.
 class TriggerKeyLookup {
 public:
-    /// The target code of a side before its first offer: nothing is inserted anywhere.
-    static constexpr int NoTarget = -1;
+    /// The target of a side before its first offer: nothing is inserted anywhere.
+    static constexpr InsertionTarget NoTarget = InsertionTarget::None;
 
     /// Keeps references to `sets` and `settings`; both must outlive the lookup. The flags are read from
     /// `settings` at each key, so that a change of a check box takes effect with the next key.
@@ -40,7 +41,7 @@ public:
     /// trigger of the side's set. Otherwise fills the side's buffer with the key's candidates, puts the
     /// key itself into slot 10 when the side's trigger-return flag is on, makes `target` the side's
     /// insertion target and returns true: the key is taken and must not be typed.
-    bool takeTriggerKey(TableSide side, char16_t key, int target);
+    bool takeTriggerKey(TableSide side, char16_t key, InsertionTarget target);
 
     /// How the side's buffer is offered: directly when exactly one slot is non-blank and the side's
     /// direct-input flag is on, else through the candidate window.
@@ -50,10 +51,10 @@ public:
     const CandidateBuffer& buffer(TableSide side) const { return m_buffers[index(side)]; }
 
     /// The side's insertion target (NoTarget before the side's first trigger key).
-    int target(TableSide side) const { return m_targets[index(side)]; }
+    InsertionTarget target(TableSide side) const { return m_targets[index(side)]; }
 
     /// Makes `target` the side's insertion target without a key.
-    void setTarget(TableSide side, int target) { m_targets[index(side)] = target; }
+    void setTarget(TableSide side, InsertionTarget target) { m_targets[index(side)] = target; }
 
     /// The settings flag that adds the trigger itself as slot 10 ("復").
     static SettingKey triggerReturnKey(TableSide side);
@@ -66,7 +67,7 @@ private:
     const TableSets& m_sets;
     const Settings& m_settings;
     std::array<CandidateBuffer, 2> m_buffers{};
-    std::array<int, 2> m_targets{NoTarget, NoTarget};
+    std::array<InsertionTarget, 2> m_targets{NoTarget, NoTarget};
 };
 
 } // namespace pelinor::core

@@ -8,6 +8,26 @@
 
 namespace pelinor::core {
 
+/// The nine transfer modes. The numbers are the values stored under the setting TransMode; a stored number
+/// that names none of them transfers nothing.
+enum class TransferMode {
+    ForeignRichText1 = 1, ///< the standard transfer
+    ForeignRichText2 = 2,
+    ForeignHexCharRefs = 3,
+    ForeignDecCharRefs = 4,
+    ForeignText = 5,
+    PhoneticRichText1 = 11,
+    PhoneticRichText2 = 12,
+    PhoneticHexCharRefs = 13,
+    PhoneticDecCharRefs = 14,
+};
+
+/// The number the setting TransMode stores for a mode.
+constexpr int transferModeNumber(TransferMode mode)
+{
+    return static_cast<int>(mode);
+}
+
 /// The input area a transfer takes its text from.
 enum class TransferArea {
     Foreign, ///< the multi-line foreign-language input area
@@ -42,7 +62,7 @@ struct TransferModeInfo {
 };
 
 /// The standard transfer, and TransMode's default.
-inline constexpr int kStandardTransferMode = 1;
+inline constexpr int kStandardTransferMode = transferModeNumber(TransferMode::ForeignRichText1);
 
 /// The nine transfer modes in the order of the transfer-mode menu: the phonetic modes 11 to 14, then the
 /// foreign-language modes 1 to 5 (the menu puts a separator between the two groups).

@@ -28,11 +28,11 @@ CommandPanel::CommandPanel(const std::array<QAction*, kButtonCount>& commands, Q
     separator->setGeometry(438, 4, 2, 58);
 
     m_indicator = new TransferIndicator(this);
-    m_indicator->setObjectName(QStringLiteral("Shape1"));
+    m_indicator->setObjectName(QStringLiteral("TransferIndicator"));
     m_indicator->move(446, 6);
 
     m_autoPaste = new QCheckBox(this);
-    m_autoPaste->setObjectName(QStringLiteral("CheckBox3"));
+    m_autoPaste->setObjectName(QStringLiteral("AutoPasteBox"));
     m_autoPaste->setAccessibleName(tr("自動貼り付け"));
     m_autoPaste->setGeometry(449, 38, 20, 20);
 
@@ -43,7 +43,7 @@ CommandPanel::CommandPanel(const std::array<QAction*, kButtonCount>& commands, Q
     caption->setGeometry(476, 6, 100, 18);
 
     m_modeDisplay = new QLineEdit(this);
-    m_modeDisplay->setObjectName(QStringLiteral("Edit2"));
+    m_modeDisplay->setObjectName(QStringLiteral("TransferModeDisplay"));
     m_modeDisplay->setAccessibleName(tr("■転送モード"));
     m_modeDisplay->setReadOnly(true);
     m_modeDisplay->setFocusPolicy(Qt::NoFocus);

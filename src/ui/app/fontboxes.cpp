@@ -29,7 +29,7 @@ QFontDatabase::WritingSystem writingSystemOfCharset(int charset)
 
 } // namespace
 
-void FillFontBox(QComboBox* box, int fontMode, int charset)
+void fillFontBox(QComboBox* box, int fontMode, int charset)
 {
     box->clear();
     QStringList names;
@@ -48,7 +48,7 @@ void FillFontBox(QComboBox* box, int fontMode, int charset)
     box->addItems(names);
 }
 
-bool SelectFontInBox(QComboBox* box, const QString& name)
+bool selectFontInBox(QComboBox* box, const QString& name)
 {
     const int index = box->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0)
@@ -57,7 +57,7 @@ bool SelectFontInBox(QComboBox* box, const QString& name)
     return true;
 }
 
-void FillSizeBox(QComboBox* box, int from, int to)
+void fillSizeBox(QComboBox* box, int from, int to)
 {
     for (int size = from; size <= to; ++size)
         box->addItem(QString::number(size));

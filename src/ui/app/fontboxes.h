@@ -8,12 +8,12 @@ namespace pelinor::ui {
 
 /// Fills a font box: with font mode 1 the scalable faces of the character set `charset` whose names begin
 /// neither with "@" nor with "$"; with any other mode every installed face not beginning with "@".
-void FillFontBox(QComboBox* box, int fontMode, int charset);
+void fillFontBox(QComboBox* box, int fontMode, int charset);
 
 /// Selects the first item equal to `name`; false when the box has none.
-bool SelectFontInBox(QComboBox* box, const QString& name);
+bool selectFontInBox(QComboBox* box, const QString& name);
 
 /// Adds the whole numbers from `from` to `to` as items.
-void FillSizeBox(QComboBox* box, int from, int to);
+void fillSizeBox(QComboBox* box, int from, int to);
 
 } // namespace pelinor::ui

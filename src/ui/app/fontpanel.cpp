@@ -1,6 +1,8 @@
 #include "ui/app/fontpanel.h"
 
 #include "core/app/inputmodes.h"
+#include "core/app/settings.h"
+#include "ui/app/fontboxes.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -48,6 +50,28 @@ FontPanel::FontPanel(QWidget* parent)
     grid->addWidget(m_inputModeBox, 1, 0);
     grid->setColumnStretch(1, 1);
     grid->addWidget(m_sizeBox, 1, 2, Qt::AlignRight);
+}
+
+void FontPanel::fillFromSettings(const core::Settings& settings)
+{
+    fillFontBox(m_fontBox, settings.integer(core::SettingKey::FontMode), settings.scriptCharset());
+    if (!selectFontInBox(m_fontBox, settings.text(core::SettingKey::UsrMainFont)))
+        m_fontBox->setEditText(QStringLiteral("Times New Roman"));
+    fillSizeBox(m_sizeBox, 9, 60);
+    m_sizeBox->setEditText(QString::number(settings.integer(core::SettingKey::UsrMainFontSize)));
+}
+
+int FontPanel::takeSize(int fallback)
+{
+    bool ok = false;
+    int size = m_sizeBox->currentText().trimmed().toInt(&ok);
+    if (!ok)
+        size = fallback;
+    if (size < 8) {
+        size = 8;
+        m_sizeBox->setEditText(QStringLiteral("8"));
+    }
+    return size;
 }
 
 } // namespace pelinor::ui

@@ -4,6 +4,10 @@
 
 class QComboBox;
 
+namespace pelinor::core {
+class Settings;
+}
+
 namespace pelinor::ui {
 
 /// The font panel of the top bar: the font box of the foreign-language input area, and under it the
@@ -17,6 +21,13 @@ public:
     QComboBox* fontBox() const { return m_fontBox; }
     QComboBox* inputModeBox() const { return m_inputModeBox; }
     QComboBox* sizeBox() const { return m_sizeBox; }
+
+    /// Fills the font box with the fonts of FontMode and the script's character set, showing UsrMainFont
+    /// ("Times New Roman" when it is not listed), and the size box with 9 to 60, showing UsrMainFontSize.
+    void fillFromSettings(const core::Settings& settings);
+    /// The size the size box reads: its text as a whole number, `fallback` when it is none, and never below
+    /// 8, in which case the box is made to read "8".
+    int takeSize(int fallback);
 
 private:
     QComboBox* m_fontBox = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/app/mainmenus.h"
 
+#include "core/transfer/transfermode.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeySequence>
@@ -30,16 +32,16 @@ QAction* item(QMenu* menu, const char* text, const QString& objectName, const QK
 
 } // namespace
 
-int MainMenus::transferModeOfItem(int item)
+core::TransferMode MainMenus::transferModeOfItem(int item)
 {
-    constexpr std::array<int, 9> modes{11, 12, 13, 14, 1, 2, 3, 4, 5};
-    return modes.at(static_cast<size_t>(item));
+    return core::TransferMode(core::transferModes()[static_cast<size_t>(item)].mode);
 }
 
 MainMenus MainMenus::build(QMenuBar* bar)
 {
     MainMenus m;
     m.file = bar->addMenu(tr("ファイル (&F)"));
+    m.file->setObjectName(QStringLiteral("FileMenu"));
     m.open = item(m.file, "開く", QStringLiteral("FileOpen"));
     m.save = item(m.file, "上書き保存", QStringLiteral("FileSave"));
     m.saveAs = item(m.file, "名前を付けて保存", QStringLiteral("FileSaveAs"));
@@ -47,6 +49,7 @@ MainMenus MainMenus::build(QMenuBar* bar)
     m.exit = item(m.file, "終了(&X)", QStringLiteral("FileExit"));
 
     m.edit = bar->addMenu(tr("編集 (&E)"));
+    m.edit->setObjectName(QStringLiteral("EditMenu"));
     m.undo = item(m.edit, "元に戻す(&U)", QStringLiteral("EditUndo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     m.edit->addSeparator();
     m.cut = item(m.edit, "切り取り(&T)", QStringLiteral("EditCut"), QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -62,14 +65,17 @@ MainMenus MainMenus::build(QMenuBar* bar)
     m.scrollBars->setCheckable(true);
 
     m.ime = bar->addMenu(tr("IME指定 (&I)"));
+    m.ime->setObjectName(QStringLiteral("ImeMenu"));
     m.russianTypewriter = item(m.ime, "ロシア語 (ﾀｲﾌﾟﾗｲﾀ)", QStringLiteral("ImeRussianTypewriter"));
     m.russianStandard = item(m.ime, "ロシア語", QStringLiteral("ImeRussian"));
     m.russianTypewriter->setCheckable(true);
     m.russianStandard->setCheckable(true);
 
     m.wordBook = bar->addMenu(tr("単語帳 (&W)"));
+    m.wordBook->setObjectName(QStringLiteral("WordBookMenu"));
 
     m.transferMode = bar->addMenu(tr("転送モード(&M)"));
+    m.transferMode->setObjectName(QStringLiteral("TransferModeMenu"));
     const char* phoneticModes[] = {"発音記号　リッチテキスト", "発音記号　Unicode16進　数値文字参照",
         "発音記号　Unicode10進　数値文字参照", "発音記号　Unicodeテキスト"};
     for (size_t i = 0; i < 4; ++i)
@@ -84,9 +90,11 @@ MainMenus MainMenus::build(QMenuBar* bar)
         action->setCheckable(true);
 
     m.options = bar->addMenu(tr("オプション(&O)"));
+    m.options->setObjectName(QStringLiteral("OptionsMenu"));
     m.settings = item(m.options, "設定(&S)", QStringLiteral("OptionSettings"));
 
     m.tools = bar->addMenu(tr("ツール (&T)"));
+    m.tools->setObjectName(QStringLiteral("ToolsMenu"));
     m.symbolDatabase = item(m.tools, "記号データベース", QStringLiteral("ToolSymbolDatabase"));
     m.candidateEditor = item(m.tools, "候補エディタ", QStringLiteral("ToolCandidateEditor"));
     m.htmlListTool = item(m.tools, "一覧HTML作成ツール", QStringLiteral("ToolHtmlList"));
@@ -94,9 +102,18 @@ MainMenus MainMenus::build(QMenuBar* bar)
     m.codeChecker = item(m.tools, "コード値チェッカー", QStringLiteral("ToolCodeChecker"));
 
     m.help = bar->addMenu(tr("ヘルプ (&H)"));
+    m.help->setObjectName(QStringLiteral("HelpMenu"));
     m.helpContents = item(m.help, "ヘルプ", QStringLiteral("HelpContents"));
     m.version = item(m.help, "バージョン情報", QStringLiteral("HelpVersion"));
     return m;
+}
+
+void MainMenus::disablePendingItems() const
+{
+    // Items whose windows are not part of the program yet.
+    for (QAction* pending : {open, save, saveAs, wordWrap, scrollBars, settings, symbolDatabase, candidateEditor,
+             htmlListTool, conversionTool, codeChecker, helpContents, version})
+        pending->setEnabled(false);
 }
 
 } // namespace pelinor::ui

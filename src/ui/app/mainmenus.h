@@ -8,6 +8,10 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
+namespace pelinor::core {
+enum class TransferMode;
+}
+
 namespace pelinor::ui {
 
 /// The main window's menu bar and the actions of its items. The actions are created here and wired by
@@ -56,9 +60,11 @@ struct MainMenus {
 
     /// Builds every menu into `bar`.
     static MainMenus build(QMenuBar* bar);
+    /// Hides or disables the items whose dialogs and windows are not part of the program yet.
+    void disablePendingItems() const;
 
     /// The transfer mode of an item of the transfer-mode menu.
-    static int transferModeOfItem(int item);
+    static core::TransferMode transferModeOfItem(int item);
 };
 
 } // namespace pelinor::ui

@@ -4,6 +4,7 @@
 #include "platform/singleinstance.h"
 #include "ui/app/fontsubstitutes.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/app/workbench.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -60,8 +61,8 @@ int runProgram(int argc, char** argv)
 
     int exitCode = 0;
     {
-        TMainFrm mainWindow(folders);
-        mainWindow.show();
+        Workbench workbench(folders);
+        workbench.window().show();
         exitCode = QApplication::exec();
     }
     instance.release();

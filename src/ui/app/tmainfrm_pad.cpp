@@ -1,9 +1,11 @@
-// The main window's character PAD and the lists and files it hands to the desktop.
+// The main window's character PAD and the candidate lists it hands to the desktop.
 
+#include "core/app/settings.h"
 #include "core/input/keypanelclick.h"
+#include "core/wordbook/wordbook.h"
 #include "platform/shellopener.h"
 #include "ui/app/commandpanel.h"
-#include "ui/app/keypanelcolumn.h"
+#include "ui/app/keypanelcontroller.h"
 #include "ui/app/tmainfrm.h"
 #include "ui/pad/tpadfrm.h"
 #include "ui/transfer/transfercontroller.h"
@@ -11,13 +13,12 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QTabWidget>
 
 namespace pelinor::ui {
 
 using core::SettingKey;
 
-void TMainFrm::PadMode()
+void TMainFrm::padMode()
 {
     // A word book left open behind the hidden window would take no entries; it is closed as its command does.
     if (m_wordBook.isOpen())
@@ -28,15 +29,14 @@ void TMainFrm::PadMode()
         m_transfer->setPadWidgets({&pad, pad.indicator()});
         pad.exec();
         m_transfer->setPadWidgets({});
-        // 1. Its place for the next opening in this run.
+        // The next opening in this run starts where this one was closed.
         m_padPosition = pad.pos();
     }
-    // 2. The main window's fields keep their own keyboard layouts: nothing to switch back.
-    // 3. The main window's automatic-paste box follows what the PAD left; changing it runs its own handling.
+    // The main window's automatic-paste box follows what the PAD left; changing it runs its own handling.
+    // The main window's fields keep their own keyboard layouts, so there is nothing to switch back.
     QCheckBox* autoPaste = m_commandPanel->autoPasteBox();
     if (autoPaste->isChecked() != m_settings.flag(SettingKey::AutoPasteFlg))
         autoPaste->setChecked(m_settings.flag(SettingKey::AutoPasteFlg));
-    // 4.
     show();
     activateWindow();
 }
@@ -44,13 +44,13 @@ void TMainFrm::PadMode()
 PadContext TMainFrm::padContext()
 {
     return PadContext{.settings = m_settings,
-                      .tables = m_tables,
-                      .triggerInput = *m_triggerInput,
-                      .transfer = *m_transfer,
-                      .scriptLayoutKeys = [this](const QKeyEvent& event) { return translateScriptKey(event, 5); },
-                      .openCandidateList = [this](core::TableSide side) { openCandidateList(side); },
-                      .keyboardCaption = m_keyPanels->tabs()->tabText(KeyPanelColumn::KeyboardPage),
-                      .capsLock = m_capsLock};
+        .tables = m_tables,
+        .triggerInput = m_triggerInput,
+        .transfer = *m_transfer,
+        .inputModes = m_inputModes,
+        .scriptKeys = *m_scriptKeys,
+        .openCandidateList = [this](core::TableSide side) { openCandidateList(side); },
+        .keyboardCaption = m_keyPanels->keyboardCaption()};
 }
 
 void TMainFrm::openCandidateList(core::TableSide side)
@@ -59,12 +59,7 @@ void TMainFrm::openCandidateList(core::TableSide side)
         = m_settings.text(side == core::TableSide::Phonetic ? SettingKey::PhCandFile : SettingKey::GaCandFile);
     const QString page = core::candidateListPagePath(m_folders.currentTableFolder(), candidateFile);
     if (QFileInfo::exists(page))
-        openFile(page);
-}
-
-bool TMainFrm::openFile(const QString& path)
-{
-    return m_fileOpener ? m_fileOpener(path) : m_shellOpener->openFile(path);
+        m_shellOpener.openFile(page);
 }
 
 } // namespace pelinor::ui

@@ -29,7 +29,6 @@ namespace pelinor::ui {
 
 namespace {
 
-constexpr int kCharsetAnsi = 0;
 const QColor kSelectedFill(0x00, 0xFF, 0xFF);
 const QColor kOutline(0x80, 0x80, 0x80);
 
@@ -63,8 +62,8 @@ QFont namedFont(const QString& family, int pointSize)
 
 } // namespace
 
-CandidateWindow::CandidateWindow(core::TableSide side, const core::CandidateBuffer& buffer,
-    const core::TableSet& set, core::Settings& settings, InsertFunction insert, QWidget* parent)
+CandidateWindow::CandidateWindow(core::TableSide side, const core::CandidateBuffer& buffer, const core::TableSet& set,
+    core::Settings& settings, InsertFunction insert, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_side(side)
     , m_buffer(buffer)
@@ -72,12 +71,12 @@ CandidateWindow::CandidateWindow(core::TableSide side, const core::CandidateBuff
     , m_settings(settings)
     , m_insert(std::move(insert))
 {
-    setFixedSize(kWidth, kHeight);
     const bool foreign = side == core::TableSide::Foreign;
+    setObjectName(foreign ? QStringLiteral("ForeignCandidateWindow") : QStringLiteral("PhoneticCandidateWindow"));
+    setFixedSize(kWidth, kHeight);
     m_background = toQColor(settings.colour(foreign ? core::SettingKey::BandBg : core::SettingKey::CandBg));
     m_cellFontName = settings.text(foreign ? core::SettingKey::UsrMainFont : core::SettingKey::UsrSubFont);
-    const int charset = foreign ? settings.scriptCharset() : kCharsetAnsi;
-    m_fittedSize = FitFontSize(charset, m_cellFontName, kFitHeight, kFitWidth);
+    m_fittedSize = fitFontSize(m_cellFontName, kFitHeight, kFitWidth);
 
     // The hidden box holds the keyboard focus so that every key reaches the window first.
     m_focusBox = new QLineEdit(this);
@@ -414,7 +413,7 @@ void CandidateWindow::done(int result)
     m_clickTimer.stop();
     QDialog::done(result);
     if (m_side == core::TableSide::Foreign && m_selectScriptLayout
-        && core::inputMode(m_settings.integer(core::SettingKey::InputMode)).usesLayout)
+        && core::isLayoutMode(core::inputModeFromNumber(m_settings.integer(core::SettingKey::InputMode))))
         m_selectScriptLayout();
 }
 

@@ -27,7 +27,12 @@ class CandidateCell;
 /// that shows the ten slots of the side's candidate buffer as a strip of cells, with the name and code of
 /// the selected candidate below. The user picks a slot with a digit, the arrow keys and Enter, or a click;
 /// the window hands the slot's text to its insert function at most once and closes. It holds the program
-/// until it closes and is made anew for every offer (TBandFrm and TCandFrm are its two kinds).
+/// until it closes and is made anew for every offer.
+///
+/// The foreign side's window draws its cells in the font of the foreign-language input area, corrected by
+/// BandDev, which its up-down control changes in the settings, and reselects the script's keyboard layout
+/// when it closes in a layout mode; the phonetic side's draws in the font of the phonetic input area, on
+/// the CandBg colour, with no size correction.
 ///
 /// Keys: Backspace or Esc close; Enter inserts the selected slot; Space or Right select the next slot and
 /// Left the previous one, wrapping; a digit selects its slot (0 is slot 10), inserts it unless it is
@@ -80,10 +85,10 @@ public:
 
     void done(int result) override;
 
-protected:
     CandidateWindow(core::TableSide side, const core::CandidateBuffer& buffer, const core::TableSet& set,
-        core::Settings& settings, InsertFunction insert, QWidget* parent);
+        core::Settings& settings, InsertFunction insert, QWidget* parent = nullptr);
 
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

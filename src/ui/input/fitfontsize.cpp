@@ -7,12 +7,12 @@
 
 namespace pelinor::ui {
 
-int FitFontSize(int /*charset*/, const QString& fontName, int maxHeight, int maxWidth)
+int fitFontSize(const QString& fontName, int maxHeight, int maxWidth, const QPaintDevice* device)
 {
     QFont font(fontName);
-    return core::FitFontSize(maxHeight, maxWidth, [&font](int pointSize) {
+    return core::fitFontSize(maxHeight, maxWidth, [&font, device](int pointSize) {
         font.setPointSize(pointSize);
-        const QFontMetrics metrics(font);
+        const QFontMetrics metrics = device ? QFontMetrics(font, device) : QFontMetrics(font);
         return QSize(metrics.horizontalAdvance(QLatin1Char('M')), metrics.height());
     });
 }

@@ -45,7 +45,7 @@ public:
 
 Q_SIGNALS:
     /// A key that is a trigger of `side`'s candidate table was clicked: offer its candidates
-    /// (HandleTriggerKey with insertion target 1).
+    /// (handleTriggerKey with insertion target 1).
     void triggerClicked(QChar key, pelinor::core::TableSide side);
     /// A key that types plain text was clicked: insert `text` at the caret of `side`'s input area.
     void textClicked(const QString& text, pelinor::core::TableSide side);

@@ -1,6 +1,7 @@
 #include "ui/input/symbollibrarygrid.h"
 
 #include "core/app/settings.h"
+#include "ui/input/fitfontsize.h"
 #include "ui/input/symbollibraryaccessible.h"
 
 #include <QAccessible>
@@ -22,28 +23,11 @@ namespace {
 
 constexpr int kCellCount = core::kSymbolLibraryCellCount;
 constexpr int kColumns = core::kSymbolLibraryColumnCount;
-// Far beyond any cell; only stops the search for a font that never reaches its box.
-constexpr int kLargestFitSize = 400;
-
 const QColor kHighlight(0x00, 0xFF, 0xFF);
 
 QString labelFamily()
 {
     return QStringLiteral("Segoe UI");
-}
-
-/// The first size from 8 points on at which "M" in `family` reaches `maxHeight` or `maxWidth` pixels.
-int fitFontSize(const QString& family, int maxHeight, int maxWidth, const QPaintDevice* device)
-{
-    int size = 8;
-    for (; size < kLargestFitSize; ++size) {
-        QFont font(family);
-        font.setPointSize(size);
-        const QFontMetrics metrics(font, device);
-        if (metrics.height() >= maxHeight || metrics.horizontalAdvance(u'M') >= maxWidth)
-            break;
-    }
-    return size;
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 #include "ui/input/triggerkeyinput.h"
 
 #include "ui/input/candidatewindow.h"
-#include "ui/input/tbandfrm.h"
-#include "ui/input/tcandfrm.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -43,7 +41,7 @@ TriggerKeyInput::~TriggerKeyInput()
     }
 }
 
-void TriggerKeyInput::attach(QWidget* field, core::TableSide side, int target)
+void TriggerKeyInput::attach(QWidget* field, core::TableSide side, core::InsertionTarget target)
 {
     if (!field)
         return;
@@ -72,7 +70,7 @@ bool TriggerKeyInput::isAttached(const QWidget* field) const
     return m_fields.contains(field);
 }
 
-void TriggerKeyInput::setTargetField(core::TableSide side, int target, QWidget* field)
+void TriggerKeyInput::setTargetField(core::TableSide side, core::InsertionTarget target, QWidget* field)
 {
     auto& targets = m_targets[index(side)];
     if (field)
@@ -81,7 +79,7 @@ void TriggerKeyInput::setTargetField(core::TableSide side, int target, QWidget* 
         targets.remove(target);
 }
 
-QWidget* TriggerKeyInput::targetField(core::TableSide side, int target) const
+QWidget* TriggerKeyInput::targetField(core::TableSide side, core::InsertionTarget target) const
 {
     return m_targets[index(side)].value(target);
 }
@@ -106,20 +104,20 @@ void TriggerKeyInput::setKeyTranslator(QWidget* field, KeyTranslator translator)
         it->translator = std::move(translator);
 }
 
-bool TriggerKeyInput::HandleTriggerKey(core::TableSide side, char16_t key, int target)
+bool TriggerKeyInput::handleTriggerKey(core::TableSide side, char16_t key, core::InsertionTarget target)
 {
     // While a candidate window is open it takes every key itself; a call from code is refused.
     if (m_windowOpen || !m_lookup.takeTriggerKey(side, key, target))
         return false;
-    OfferCandidates(side);
+    offerCandidates(side);
     return true;
 }
 
-void TriggerKeyInput::OfferCandidates(core::TableSide side)
+void TriggerKeyInput::offerCandidates(core::TableSide side)
 {
     const core::CandidateOffer offer = m_lookup.offer(side);
     if (offer.direct) {
-        InsertCandidate(side, QString(QChar(offer.candidate)));
+        insertCandidate(side, QString(QChar(offer.candidate)));
         return;
     }
     if (m_windowOpen)
@@ -127,14 +125,10 @@ void TriggerKeyInput::OfferCandidates(core::TableSide side)
 
     QWidget* target = targetField(side, m_lookup.target(side));
     QWidget* owner = target ? target->window() : nullptr;
-    auto insert = [this, side](const QString& text) { InsertCandidate(side, text); };
+    auto insert = [this, side](const QString& text) { insertCandidate(side, text); };
     const core::TableSet& set = m_sets.set(side);
     const core::CandidateBuffer& buffer = m_lookup.buffer(side);
-    QPointer<CandidateWindow> window;
-    if (side == core::TableSide::Foreign)
-        window = new TBandFrm(buffer, set, m_settings, insert, owner);
-    else
-        window = new TCandFrm(buffer, set, m_settings, insert, owner);
+    QPointer<CandidateWindow> window = new CandidateWindow(side, buffer, set, m_settings, insert, owner);
     window->setRestoreStartupLayout(m_restoreStartupLayout);
     window->setSelectScriptLayout(m_selectScriptLayout);
     window->placeAboveCaret(target);
@@ -150,12 +144,12 @@ void TriggerKeyInput::OfferCandidates(core::TableSide side)
     delete window;
 }
 
-void TriggerKeyInput::InsertCandidate(core::TableSide side, const QString& text)
+void TriggerKeyInput::insertCandidate(core::TableSide side, const QString& text)
 {
     insertIntoField(targetField(side, m_lookup.target(side)), text);
 }
 
-void TriggerKeyInput::insertText(core::TableSide side, int target, const QString& text)
+void TriggerKeyInput::insertText(core::TableSide side, core::InsertionTarget target, const QString& text)
 {
     insertIntoField(targetField(side, target), text);
 }
@@ -206,7 +200,7 @@ bool TriggerKeyInput::handleKeyPress(QObject* watched, QKeyEvent* event)
     const QString text = event->text();
     if (text.size() != 1)
         return false;
-    return HandleTriggerKey(it->side, text.at(0).unicode(), it->target);
+    return handleTriggerKey(it->side, text.at(0).unicode(), it->target);
 }
 
 void TriggerKeyInput::typeText(QObject* fieldObject, const QString& text)
@@ -221,8 +215,8 @@ void TriggerKeyInput::typeText(QObject* fieldObject, const QString& text)
                 insertIntoField(it->widget, plain);
             plain.clear();
             const core::TableSide side = it->side;
-            const int target = it->target;
-            HandleTriggerKey(side, unit.unicode(), target);
+            const core::InsertionTarget target = it->target;
+            handleTriggerKey(side, unit.unicode(), target);
         } else {
             plain.append(unit);
         }

@@ -24,13 +24,12 @@ class CandidateWindow;
 
 /// Trigger-key input for the text fields of the program: a typed (or clicked) character that is a trigger
 /// of a side's table set is replaced by its single candidate (direct input) or opens the side's candidate
-/// window, TBandFrm for the foreign side and TCandFrm for the phonetic side, which inserts the candidate
+/// window of that side, which inserts the candidate
 /// the user picks. The key itself never reaches the text.
 ///
 /// Fields take part by attach(): the object then watches their key presses. Every field is an insertion
-/// target of a side, named by the target code of the caller (1 the main window's input areas, 2 and 3 the
-/// fields of the word registration and edit dialogs, 4 the word book search field, 5 the PAD's input
-/// field; any positive code works). QLineEdit, QPlainTextEdit and QTextEdit fields are supported.
+/// target of a side, named by the window it belongs to (core::InsertionTarget). QLineEdit, QPlainTextEdit
+/// and QTextEdit fields are supported.
 ///
 /// It keeps references to the table sets and the settings, which must outlive it; the trigger-return and
 /// direct-input flags and BandDev are read from the settings when needed.
@@ -51,16 +50,16 @@ public:
     /// Watches the key presses of `field` for the triggers of `side` and makes it that side's insertion
     /// target `target`. Attaching an attached field again changes its side and target. The field is
     /// forgotten when it is destroyed.
-    void attach(QWidget* field, core::TableSide side, int target);
+    void attach(QWidget* field, core::TableSide side, core::InsertionTarget target);
     /// Stops watching `field`; it stays a target until it is destroyed or replaced.
     void detach(QWidget* field);
     bool isAttached(const QWidget* field) const;
 
     /// Makes `field` the insertion target `target` of `side` without watching its keys (null removes it):
     /// for a field that receives candidates of both sides, such as the search field.
-    void setTargetField(core::TableSide side, int target, QWidget* field);
+    void setTargetField(core::TableSide side, core::InsertionTarget target, QWidget* field);
     /// The field that is target `target` of `side`, or null.
-    QWidget* targetField(core::TableSide side, int target) const;
+    QWidget* targetField(core::TableSide side, core::InsertionTarget target) const;
 
     /// Switches the trigger lookup of an attached field on or off (on when attached). A field without
     /// lookup types every key as it is; its key translator still applies. Input mode 3 switches it off for
@@ -81,26 +80,26 @@ public:
     /// trigger of the side's table set: the caller lets the key through. Otherwise fills the side's
     /// candidate buffer (with the key as slot 10 when the side's trigger-return flag is on), makes `target`
     /// the side's target, offers the candidates and returns true: the caller discards the key.
-    bool HandleTriggerKey(core::TableSide side, char16_t key, int target);
+    bool handleTriggerKey(core::TableSide side, char16_t key, core::InsertionTarget target);
 
     /// Offers the side's candidate buffer: the one non-blank candidate is inserted at once when the side's
     /// direct-input flag is on; otherwise the side's candidate window opens above the caret of the
     /// target and is released when it closes.
-    void OfferCandidates(core::TableSide side);
+    void offerCandidates(core::TableSide side);
 
     /// Inserts `text` (one character, or empty) into the side's current target: it replaces the target's
     /// selection at the caret and the target takes the focus. An unknown target inserts nothing.
-    void InsertCandidate(core::TableSide side, const QString& text);
+    void insertCandidate(core::TableSide side, const QString& text);
 
     /// Inserts `text` at the caret of target `target` of `side`, replacing its selection, and gives that
     /// field the focus, as a click on a key panel key that is no trigger does.
-    void insertText(core::TableSide side, int target, const QString& text);
+    void insertText(core::TableSide side, core::InsertionTarget target, const QString& text);
 
     /// True when `key` is a trigger of the side's table set.
     bool isTrigger(core::TableSide side, char16_t key) const { return m_lookup.isTrigger(side, key); }
 
     const core::CandidateBuffer& candidateBuffer(core::TableSide side) const { return m_lookup.buffer(side); }
-    int insertionTarget(core::TableSide side) const { return m_lookup.target(side); }
+    core::InsertionTarget insertionTarget(core::TableSide side) const { return m_lookup.target(side); }
     /// True while a candidate window is open.
     bool isCandidateWindowOpen() const { return m_windowOpen; }
 
@@ -119,7 +118,7 @@ private:
     struct Field {
         QPointer<QWidget> widget;
         core::TableSide side = core::TableSide::Foreign;
-        int target = core::TriggerKeyLookup::NoTarget;
+        core::InsertionTarget target = core::InsertionTarget::None;
         bool lookup = true;
         KeyTranslator translator;
     };
@@ -132,7 +131,7 @@ private:
     core::Settings& m_settings;
     core::TriggerKeyLookup m_lookup;
     QHash<const QObject*, Field> m_fields;
-    std::array<QHash<int, QPointer<QWidget>>, 2> m_targets;
+    std::array<QHash<core::InsertionTarget, QPointer<QWidget>>, 2> m_targets;
     LayoutHook m_restoreStartupLayout;
     LayoutHook m_selectScriptLayout;
     bool m_windowOpen = false;

@@ -1,5 +1,6 @@
 #include "ui/pad/tpadfrm.h"
 
+#include "core/app/inputmodecontroller.h"
 #include "core/app/inputmodes.h"
 #include "core/app/settings.h"
 #include "core/input/scriptlayouts.h"
@@ -9,6 +10,7 @@
 #include "ui/input/phonetickeypanel.h"
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
+#include "ui/input/scriptkeytranslator.h"
 #include "ui/transfer/transfercontroller.h"
 #include "ui/transfer/transferindicator.h"
 
@@ -36,7 +38,7 @@ using core::TableSide;
 namespace {
 
 constexpr int kInputLinePointSize = 16;
-constexpr int kTarget = 5;
+constexpr core::InsertionTarget kTarget = core::InsertionTarget::Pad;
 // Rich text stores sizes in half points in a 16-bit number.
 constexpr int kLargestTransferSize = 1638;
 
@@ -60,25 +62,23 @@ TPadFrm::TPadFrm(const PadContext& context, std::optional<QPoint> position, QWid
     , m_context(context)
     , m_position(position)
 {
-    setObjectName(QString::fromLatin1(TransferController::kPadFormName));
+    setObjectName(QStringLiteral("PadFrm"));
     // The main window is hidden while the PAD is open; closing the PAD must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     core::Settings& settings = m_context.settings;
 
-    // 1. The size of the transferred text starts as the foreign-language area's.
+    // The size of the transferred text starts as the foreign-language area's.
     m_transferSize = settings.integer(SettingKey::UsrMainFontSize);
 
-    // 2. The top strip.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildTopStrip());
     m_buffer = new QTextEdit(this);
-    m_buffer->setObjectName(QStringLiteral("RichBufferC"));
+    m_buffer->setObjectName(QStringLiteral("RichTextBuffer"));
     m_buffer->setFixedSize(1, 1);
     m_buffer->hide();
 
-    // 3.-5. The key panels.
     buildPanels();
     layout->addWidget(m_tabs, 1);
     connectPanels();
@@ -99,7 +99,7 @@ TPadFrm::TPadFrm(const PadContext& context, std::optional<QPoint> position, QWid
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     }
-    const bool layoutMode = core::inputMode(settings.integer(SettingKey::InputMode)).usesLayout;
+    const bool layoutMode = core::isLayoutMode(m_context.inputModes.mode());
     const int page = layoutMode ? KeyboardPage : RomajiPage;
     {
         const QSignalBlocker blocker(m_tabs);
@@ -122,19 +122,19 @@ QWidget* TPadFrm::buildTopStrip()
     grid->setVerticalSpacing(2);
 
     m_indicator = new TransferIndicator;
-    m_indicator->setObjectName(QStringLiteral("Shape1"));
+    m_indicator->setObjectName(QStringLiteral("TransferIndicator"));
     m_indicator->setFixedSize(26, 26);
     m_autoPaste = new QCheckBox;
-    m_autoPaste->setObjectName(QStringLiteral("CheckBox1"));
+    m_autoPaste->setObjectName(QStringLiteral("AutoPasteBox"));
     m_autoPaste->setAccessibleName(tr("自動貼り付け"));
     m_autoPaste->setChecked(settings.flag(SettingKey::AutoPasteFlg));
 
     m_edit = new QLineEdit;
-    m_edit->setObjectName(QStringLiteral("Edit1"));
+    m_edit->setObjectName(QStringLiteral("PadInput"));
     m_edit->setAttribute(Qt::WA_InputMethodEnabled, false);
 
     m_transferButton = new QToolButton;
-    m_transferButton->setObjectName(QStringLiteral("SpeedButton1"));
+    m_transferButton->setObjectName(QStringLiteral("PadTransferButton"));
     m_transferButton->setText(tr("転\n送"));
     m_transferButton->setToolTip(tr("F9キー"));
     m_transferButton->setFixedSize(30, 46);
@@ -144,18 +144,18 @@ QWidget* TPadFrm::buildTopStrip()
     m_transferButton->setFont(buttonFont);
 
     m_sizeBox = new QComboBox;
-    m_sizeBox->setObjectName(QStringLiteral("ComboBox1"));
+    m_sizeBox->setObjectName(QStringLiteral("TransferSizeBox"));
     m_sizeBox->setEditable(true);
     // Typing "5" must give 5, not be completed to the first listed size starting with it.
     m_sizeBox->setCompleter(nullptr);
     m_sizeBox->setFixedWidth(50);
     m_sizeBox->setMaxVisibleItems(20);
-    FillSizeBox(m_sizeBox, 9, 60);
+    fillSizeBox(m_sizeBox, 9, 60);
     m_sizeBox->setEditText(QString::number(m_transferSize));
 
     // "ｸﾘｱ" starts on at every opening.
     m_clear = new QCheckBox(tr("ｸﾘｱ"));
-    m_clear->setObjectName(QStringLiteral("CheckBox2"));
+    m_clear->setObjectName(QStringLiteral("ClearAfterTransferBox"));
     m_clear->setChecked(true);
 
     grid->addWidget(m_indicator, 0, 0, Qt::AlignHCenter);
@@ -181,21 +181,21 @@ void TPadFrm::buildPanels()
     tabFont.setPixelSize(12);
     m_tabs->tabBar()->setFont(tabFont);
 
-    // 3. The romaji key panel over the whole page, without "直" and "復"; "置換" for Greek only.
+    // The table key panels fill their pages without "直" and "復", which belong to the main window; the
+    // romaji panel keeps "置換" for Greek.
     m_romaji = new RomajiKeyPanel(settings);
     const QColor romajiColour = toQColor(settings.colour(script.romajiColour));
     m_romaji->rebuild(m_context.tables.foreign(), script.script, romajiColour);
     m_romaji->setLowerColour(romajiColour);
     m_romaji->setReplacementTarget(m_edit);
 
-    // 4. The on-screen keyboard with its own "CAPS", starting at the lower layout of the script.
+    // The on-screen keyboard has its own "CAPS" and starts at the lower layout of the script.
     m_keyboard = new ScreenKeyboard(m_context.tables.foreign(), 11);
     const QColor keyboardColour = toQColor(settings.colour(script.keyboardColour));
     m_keyboard->setBackground(keyboardColour);
     m_keyboard->setLowerColour(keyboardColour);
     m_keyboard->build(keyboardLayoutOf(script.script, settings.flag(SettingKey::RusTWFlg)), false);
 
-    // 5. The phonetic-symbol key panel over the whole page, without "直" and "復".
     m_phonetic = new PhoneticKeyPanel(settings);
     m_phonetic->rebuild(m_context.tables.phonetic());
     m_phonetic->setLowerColour(m_phonetic->background());
@@ -218,14 +218,13 @@ void TPadFrm::connectPanels()
     // Installed after the trigger-key input, so Enter and the Shift keys are seen here first.
     m_edit->installEventFilter(this);
 
-    const auto clickTrigger = [this](QChar key, TableSide side) {
-        m_context.triggerInput.HandleTriggerKey(side, key.unicode(), kTarget);
-    };
+    const auto clickTrigger
+        = [this](QChar key, TableSide side) { m_context.triggerInput.handleTriggerKey(side, key.unicode(), kTarget); };
     connect(m_romaji, &KeyPanelBase::triggerClicked, this, clickTrigger);
     connect(m_phonetic, &KeyPanelBase::triggerClicked, this, clickTrigger);
     connect(m_keyboard, &KeyPanelBase::triggerClicked, this, clickTrigger);
     connect(m_keyboard, &KeyPanelBase::textClicked, this, [this](const QString& text, TableSide side) {
-        if (text.size() != 1 || !m_context.triggerInput.HandleTriggerKey(side, text.at(0).unicode(), kTarget))
+        if (text.size() != 1 || !m_context.triggerInput.handleTriggerKey(side, text.at(0).unicode(), kTarget))
             m_context.triggerInput.insertText(side, kTarget, text);
     });
     const auto openList = [this](TableSide side) {
@@ -265,8 +264,8 @@ void TPadFrm::applyPageFonts(int page)
     lineFont.setPointSize(kInputLinePointSize);
     m_edit->setFont(lineFont);
     QPalette palette = m_edit->palette();
-    palette.setColor(QPalette::Base, phonetic ? toQColor(settings.phoneticAreaColour())
-                                              : QApplication::palette().color(QPalette::Base));
+    palette.setColor(QPalette::Base,
+        phonetic ? toQColor(settings.phoneticAreaColour()) : QApplication::palette().color(QPalette::Base));
     m_edit->setPalette(palette);
 
     m_buffer->clear();
@@ -285,10 +284,12 @@ void TPadFrm::applyKeyLayout(int page)
 {
     // The keyboard page types through the script's layout in the layout modes; the other pages take the
     // user's own layout.
-    const bool scriptLayout = page == KeyboardPage
-                              && core::inputMode(m_context.settings.integer(SettingKey::InputMode)).usesLayout;
-    m_context.triggerInput.setKeyTranslator(
-        m_edit, scriptLayout ? m_context.scriptLayoutKeys : TriggerKeyInput::KeyTranslator());
+    const bool scriptLayout = page == KeyboardPage && core::isLayoutMode(m_context.inputModes.mode());
+    ScriptKeyTranslator& keys = m_context.scriptKeys;
+    m_context.triggerInput.setKeyTranslator(m_edit,
+        scriptLayout
+            ? TriggerKeyInput::KeyTranslator([&keys](const QKeyEvent& event) { return keys.translate(event, kTarget); })
+            : TriggerKeyInput::KeyTranslator());
 }
 
 void TPadFrm::sizeBoxChanged()
@@ -307,22 +308,22 @@ void TPadFrm::sizeBoxChanged()
 
 void TPadFrm::transferText()
 {
-    // 1. The selection, or else the whole text.
+    // The selection, or else the whole text.
     m_edit->setFocus();
     const bool hadSelection = m_edit->hasSelectedText();
     const QString text = hadSelection ? m_edit->selectedText() : m_edit->text();
     // An empty line transfers nothing: what the clipboard holds must not be pasted in its place.
     if (text.isEmpty())
         return;
-    // 2. The direct rich-text route, in the buffer's font.
+    // The PAD always takes the direct rich-text route, in the buffer's font, whatever the transfer mode.
     m_buffer->setPlainText(text);
     if (!m_context.transfer.copyRichText(text, m_bufferFont))
         return;
-    // 3.-5.
+    // The transferred text stays selected for the next transfer unless "ｸﾘｱ" empties the line.
     if (!hadSelection)
         m_edit->selectAll();
     if (m_context.settings.flag(SettingKey::AutoPasteFlg))
-        m_context.transfer.StartPaste();
+        m_context.transfer.startPaste();
     if (m_clear->isChecked()) {
         m_edit->clear();
         m_edit->setFocus();
@@ -365,9 +366,9 @@ void TPadFrm::passShiftToKeyboard(const QKeyEvent& event)
         if (keyboardShown)
             m_keyboard->setShifted(pressed);
     } else if (event.key() == Qt::Key_CapsLock && pressed) {
-        m_context.capsLock = !m_context.capsLock;
+        m_context.scriptKeys.toggleCapsLock();
         if (keyboardShown)
-            m_keyboard->setCapsLock(m_context.capsLock);
+            m_keyboard->setCapsLock(m_context.scriptKeys.capsLock());
     }
 }
 

@@ -19,14 +19,16 @@ class QTextEdit;
 class QToolButton;
 
 namespace pelinor::core {
+class InputModeController;
 class Settings;
-}
+} // namespace pelinor::core
 
 namespace pelinor::ui {
 
 class PhoneticKeyPanel;
 class RomajiKeyPanel;
 class ScreenKeyboard;
+class ScriptKeyTranslator;
 class TransferController;
 class TransferIndicator;
 
@@ -36,14 +38,14 @@ struct PadContext {
     core::TableSets& tables;
     TriggerKeyInput& triggerInput;
     TransferController& transfer;
-    /// Types a key of the input line through the current script's keyboard layout (the layout modes).
-    TriggerKeyInput::KeyTranslator scriptLayoutKeys;
+    const core::InputModeController& inputModes;
+    /// Types a key of the input line through the current script's keyboard layout (the layout modes), and
+    /// keeps Caps Lock as the key presses seen so far have left it.
+    ScriptKeyTranslator& scriptKeys;
     /// Opens the HTML list of a side's candidate file ("一覧").
     std::function<void(core::TableSide side)> openCandidateList;
     /// The caption of the main window's on-screen keyboard page.
     QString keyboardCaption;
-    /// Caps Lock as the key presses seen so far have left it; the PAD keeps it up to date.
-    bool& capsLock;
 };
 
 /// The character PAD: a small window that stands in for the main window while the user types short pieces of

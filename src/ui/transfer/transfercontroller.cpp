@@ -32,13 +32,6 @@ int timerInterval(const core::Settings& settings, SettingKey key)
     return std::clamp(settings.integer(key), 10, 500);
 }
 
-bool visibleTopLevelNamed(const QString& name)
-{
-    const auto widgets = QApplication::topLevelWidgets();
-    return std::any_of(widgets.cbegin(), widgets.cend(),
-                       [&name](const QWidget* w) { return w->isVisible() && w->objectName() == name; });
-}
-
 // The colour of an indicator without a target: the system's window (background) colour.
 QColor windowColour()
 {
@@ -60,14 +53,12 @@ QMimeData* mimeDataOf(const core::TransferPayload& payload)
 } // namespace
 
 TransferController::TransferController(core::Settings& settings, const core::Folders& folders,
-                                       platform::WindowSystem& windowSystem, const TransferWidgets& widgets,
-                                       QObject* parent)
+    platform::WindowSystem& windowSystem, const TransferWidgets& widgets, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
     , m_folders(folders)
     , m_windowSystem(windowSystem)
     , m_widgets(widgets)
-    , m_formOpen(visibleTopLevelNamed)
 {
     m_transTimer.setObjectName(QStringLiteral("TransTimer"));
     m_pasteTimer.setObjectName(QStringLiteral("PasteTimer"));
@@ -75,7 +66,7 @@ TransferController::TransferController(core::Settings& settings, const core::Fol
     connect(&m_transTimer, &QTimer::timeout, this, &TransferController::trackForegroundWindow);
     connect(&m_pasteTimer, &QTimer::timeout, this, &TransferController::sendPasteKeystroke);
     connect(&m_windowSystem, &platform::WindowSystem::applicationActiveChanged, this,
-            &TransferController::applicationActiveChanged);
+        &TransferController::applicationActiveChanged);
 
     if (m_widgets.autoPasteBox) {
         const QSignalBlocker blocker(m_widgets.autoPasteBox);
@@ -85,16 +76,11 @@ TransferController::TransferController(core::Settings& settings, const core::Fol
     }
     if (m_widgets.indicator && !m_windowSystem.available())
         m_widgets.indicator->setToolTip(m_windowSystem.unavailableReason());
-    ShowTransferMode();
+    showTransferMode();
     applicationActiveChanged(m_windowSystem.isApplicationActive());
 }
 
 TransferController::~TransferController() = default;
-
-void TransferController::setFormOpenQuery(FormOpenQuery query)
-{
-    m_formOpen = query ? std::move(query) : FormOpenQuery(visibleTopLevelNamed);
-}
 
 void TransferController::setLastSoundQuery(LastSoundQuery query)
 {
@@ -108,11 +94,6 @@ void TransferController::setPadWidgets(const PadTransferWidgets& pad)
         m_pad.indicator->setToolTip(m_windowSystem.unavailableReason());
 }
 
-bool TransferController::IsFormOpen(const QString& formName) const
-{
-    return m_formOpen(formName);
-}
-
 QString TransferController::caption() const
 {
     if (!m_targetKnown)
@@ -120,16 +101,22 @@ QString TransferController::caption() const
     return tr("Pelinor    転送先：[ ") + m_targetTitle + QStringLiteral(" ]");
 }
 
-void TransferController::ShowTransferMode()
+void TransferController::setTransferMode(int mode)
+{
+    m_settings.setInteger(SettingKey::TransMode, mode);
+    showTransferMode();
+}
+
+void TransferController::showTransferMode()
 {
     if (m_widgets.modeDisplay)
         m_widgets.modeDisplay->setText(
             core::transferShortLabel(m_settings.integer(SettingKey::TransMode), m_settings.scriptName()));
 }
 
-void TransferController::TransferTxt1()
+void TransferController::transferText()
 {
-    ShowTransferMode();
+    showTransferMode();
     const int mode = m_settings.integer(SettingKey::TransMode);
     const core::TransferArea area = core::transferAreaOf(mode);
     QPlainTextEdit* foreign = m_widgets.foreignArea;
@@ -157,8 +144,8 @@ void TransferController::TransferTxt1()
         = core::prepareTransfer(mode, text, core::richTextFontOf(area, m_settings), m_folders.systemFolder());
     if (!prepared.ok()) {
         // Work.rtf could not be written: the clipboard keeps what it held and nothing is pasted.
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Pelinor"), prepared.error, QMessageBox::Yes,
-                        m_widgets.window);
+        QMessageBox box(
+            QMessageBox::Warning, QStringLiteral("Pelinor"), prepared.error, QMessageBox::Yes, m_widgets.window);
         box.setObjectName(QStringLiteral("TransferMessage"));
         box.exec();
         return;
@@ -177,7 +164,7 @@ void TransferController::TransferTxt1()
             foreign->selectAll();
     }
     if (after.startPaste)
-        StartPaste();
+        startPaste();
     if (after.clearBothAreas) {
         if (foreign)
             foreign->clear();
@@ -195,12 +182,12 @@ bool TransferController::copyRichText(const QString& text, const core::RichTextF
     return true;
 }
 
-void TransferController::StartPaste()
+void TransferController::startPaste()
 {
     if (!m_targetKnown)
         return; // the text waits on the clipboard
     if (!m_windowSystem.activateWindow(m_targetWindow)) {
-        ForgetTarget(); // closed, or the desktop refused: silently
+        forgetTarget(); // closed, or the desktop refused: silently
         return;
     }
     m_pasteWindow = m_targetWindow;
@@ -213,7 +200,7 @@ void TransferController::sendPasteKeystroke()
     m_windowSystem.sendPaste(m_pasteWindow);
 }
 
-void TransferController::ForgetTarget()
+void TransferController::forgetTarget()
 {
     m_targetKnown = false;
     m_targetWindow = 0;
@@ -230,7 +217,7 @@ void TransferController::setAutoPaste(bool on)
         m_widgets.autoPasteBox->setChecked(on);
     }
     if (!on)
-        ForgetTarget();
+        forgetTarget();
 }
 
 void TransferController::applicationActiveChanged(bool active)
@@ -283,11 +270,10 @@ void TransferController::showTarget()
         m_widgets.indicator->setColour(colour);
     if (m_widgets.window)
         m_widgets.window->setWindowTitle(title);
-    if (IsFormOpen(QLatin1StringView(kPadFormName))) {
+    if (isPadOpen()) {
         if (m_pad.indicator)
             m_pad.indicator->setColour(colour);
-        if (m_pad.window)
-            m_pad.window->setWindowTitle(title);
+        m_pad.window->setWindowTitle(title);
     }
 }
 

@@ -27,13 +27,13 @@ class TransferIndicator;
 struct TransferWidgets {
     QPlainTextEdit* foreignArea = nullptr; ///< the foreign-language input area
     QLineEdit* phoneticArea = nullptr; ///< the phonetic input area
-    TransferIndicator* indicator = nullptr; ///< Shape1: red while a target is known
-    QCheckBox* autoPasteBox = nullptr; ///< CheckBox3: shows and switches AutoPasteFlg
-    QLineEdit* modeDisplay = nullptr; ///< Edit2: the short label of the transfer mode
+    TransferIndicator* indicator = nullptr; ///< red while a target is known
+    QCheckBox* autoPasteBox = nullptr; ///< shows and switches AutoPasteFlg
+    QLineEdit* modeDisplay = nullptr; ///< the short label of the transfer mode
     QWidget* window = nullptr; ///< the top-level window whose caption names the target
 };
 
-/// The PAD's counterparts of the target display; followed only while the PAD is open (IsFormOpen "PadFrm").
+/// The PAD's counterparts of the target display; the PAD hands them in while it is open.
 struct PadTransferWidgets {
     QWidget* window = nullptr;
     TransferIndicator* indicator = nullptr;
@@ -50,28 +50,21 @@ class TransferController : public QObject {
     Q_OBJECT
 
 public:
-    /// Name of the PAD's window, as IsFormOpen() is asked about it.
-    static constexpr const char* kPadFormName = "PadFrm";
-
-    /// Tells whether a window of that object name is open.
-    using FormOpenQuery = std::function<bool(const QString& formName)>;
     /// The last sound file played with the external player (a file name, folder optional); empty if none.
     using LastSoundQuery = std::function<QString()>;
 
     /// Sets the automatic-paste box from AutoPasteFlg and shows the transfer mode. `folders` gives the
     /// system folder that takes Work.rtf. Every reference must outlive the controller.
     TransferController(core::Settings& settings, const core::Folders& folders, platform::WindowSystem& windowSystem,
-                       const TransferWidgets& widgets, QObject* parent = nullptr);
+        const TransferWidgets& widgets, QObject* parent = nullptr);
     ~TransferController() override;
 
-    /// Replaces the IsFormOpen() query; the default looks for a visible top-level widget of that name.
-    void setFormOpenQuery(FormOpenQuery query);
     /// Gives the last played sound file for the tracking rules while MediaPlayerFlg is on.
     void setLastSoundQuery(LastSoundQuery query);
-    /// The PAD's caption and indicator, which then follow the target while the PAD is open.
+    /// The PAD's caption and indicator while the PAD is open, which then follow the target; empty ones when
+    /// it has closed.
     void setPadWidgets(const PadTransferWidgets& pad);
-
-    bool IsFormOpen(const QString& formName) const;
+    bool isPadOpen() const { return m_pad.window != nullptr; }
 
     bool hasTarget() const { return m_targetKnown; }
     platform::WindowHandle targetWindow() const { return m_targetWindow; }
@@ -84,17 +77,19 @@ public:
 
 public Q_SLOTS:
     /// F9 and "転送": transfers the selection, or else the whole text, of the area of TransMode.
-    void TransferTxt1();
+    void transferText();
     /// Writes the short label of TransMode into the mode display.
-    void ShowTransferMode();
+    void showTransferMode();
+    /// Makes `mode` the value of TransMode and shows it.
+    void setTransferMode(int mode);
     /// The PAD's direct rich-text route, outside the transfer modes: puts `text` on the clipboard as rich text
     /// in `font` beside its plain text. An empty text leaves the clipboard alone and returns false.
     bool copyRichText(const QString& text, const core::RichTextFont& font);
     /// Brings the target to the front and starts the paste timer; forgets the target silently when that fails.
     /// Does nothing without a target.
-    void StartPaste();
+    void startPaste();
     /// No target any more: indicators in the window colour, captions "Pelinor".
-    void ForgetTarget();
+    void forgetTarget();
     /// Sets AutoPasteFlg; switching it off forgets the target. The automatic-paste boxes call this.
     void setAutoPaste(bool on);
 
@@ -114,7 +109,6 @@ private:
     platform::WindowSystem& m_windowSystem;
     TransferWidgets m_widgets;
     PadTransferWidgets m_pad;
-    FormOpenQuery m_formOpen;
     LastSoundQuery m_lastSound;
 
     QTimer m_transTimer; ///< TransTimer

@@ -1,5 +1,6 @@
 #include "ui/wordbook/wordentrydialog.h"
 
+#include "core/app/inputmodes.h"
 #include "core/app/settings.h"
 #include "core/input/combiningmarkreplacement.h"
 #include "core/wordbook/wordbookescapes.h"
@@ -42,7 +43,7 @@ QFont dialogFont()
 
 bool usesScriptLayout(int mode)
 {
-    return mode == 2 || mode == 5 || mode == 7;
+    return core::isLayoutMode(core::inputModeFromNumber(mode));
 }
 
 } // namespace

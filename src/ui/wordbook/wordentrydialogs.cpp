@@ -75,7 +75,7 @@ int WordEntryDialogs::currentInputMode() const
 
 void WordEntryDialogs::selectScriptLayoutIfUsed()
 {
-    if (core::inputMode(currentInputMode()).usesLayout && m_context.selectScriptLayout)
+    if (core::isLayoutMode(core::inputModeFromNumber(currentInputMode())) && m_context.selectScriptLayout)
         m_context.selectScriptLayout();
 }
 

@@ -325,7 +325,7 @@ TEST(SettingsFile, DefaultsAreWrittenAsExactBytes)
     const QByteArray bytes = world.readBytes(kFileName);
     EXPECT_EQ(bytes.toStdString(), crLfBytes(defaultLines()).toStdString());
     EXPECT_TRUE(bytes.startsWith("MainLeft,-100\r\nMainTop,-100\r\nMainWidth,0\r\nMainHeight,0\r\n"));
-    EXPECT_EQ(bytes.count("\r\n"), 78);
+    EXPECT_EQ(bytes.count("\r\n"), qsizetype(kSettingCount));
 }
 
 TEST(SettingsFile, SaveReplacesWhateverTheFileHeld)
@@ -390,7 +390,7 @@ TEST(SettingsFile, RoundTripKeepsEveryValue)
 
         const QByteArray bytes = world.readBytes(kFileName);
         EXPECT_EQ(bytes.startsWith("\xEF\xBB\xBF"), c.encoding == TextEncoding::Utf8);
-        EXPECT_EQ(bytes.count("\r\n"), 78);
+        EXPECT_EQ(bytes.count("\r\n"), qsizetype(kSettingCount));
         EXPECT_TRUE(bytes.contains("MainLeft,-30\r\nMainTop,40\r\nMainWidth,900\r\nMainHeight,700\r\n"));
 
         Settings loaded;
@@ -406,8 +406,8 @@ TEST(SettingsFile, LineBreakInTextCannotAddLines)
     Settings s;
     s.setText(SettingKey::LastGroup, u"a\r\nInputMode,7\nb\0c"_qs);
     ASSERT_TRUE(s.save(world.path(kFileName)));
-    EXPECT_EQ(world.readBytes(kFileName).count("\r\n"), 78);
-    EXPECT_EQ(world.readBytes(kFileName).count('\n'), 78);
+    EXPECT_EQ(world.readBytes(kFileName).count("\r\n"), qsizetype(kSettingCount));
+    EXPECT_EQ(world.readBytes(kFileName).count('\n'), qsizetype(kSettingCount));
 
     Settings loaded;
     ASSERT_TRUE(loaded.load(world.path(kFileName)));

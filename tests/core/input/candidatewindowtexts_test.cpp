@@ -55,11 +55,10 @@ class CandidateLinesTest : public ::testing::Test {
 protected:
     CandidateLinesTest()
     {
-        world.writeBytes(u"Cand.csv"_qs,
-            encodeText(joinLines({u"\"a\",0430,0431,0254,,,,,,"_qs}), TextEncoding::Utf8));
+        world.writeBytes(u"Cand.csv"_qs, encodeText(joinLines({u"\"a\",0430,0431,0254,,,,,,"_qs}), TextEncoding::Utf8));
         world.writeBytes(u"DB.csv"_qs,
             encodeText(joinLines({u"0,\"0430\",\"Cyrillic small a\\a\",\"ア\",\"0\",\"like a in father\""_qs,
-                                  u"0,\"0254\",\"open o #$0254\",\"開いたオー\",\"0\",\"\""_qs}),
+                           u"0,\"0254\",\"open o #$0254\",\"開いたオー\",\"0\",\"\""_qs}),
                 TextEncoding::Utf8));
         set.loadTableSet(world.path(), u"Cand.csv"_qs, u"DB.csv"_qs);
     }
@@ -111,7 +110,7 @@ TEST(FitFontSizeTest, GrowsFromEightPointsUntilALimitIsReached)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(FitFontSize(c.maxHeight, c.maxWidth, c.measure), c.expected);
+        EXPECT_EQ(fitFontSize(c.maxHeight, c.maxWidth, c.measure), c.expected);
     }
 }
 

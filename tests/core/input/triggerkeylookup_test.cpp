@@ -67,7 +67,7 @@ TEST_F(TriggerKeyLookupTest, FlagsAndBlankSlotsDecideBetweenDirectInputAndTheWin
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         setFlags(TableSide::Foreign, c.triggerReturn, c.directInput);
-        ASSERT_TRUE(lookup.takeTriggerKey(TableSide::Foreign, c.key, 1));
+        ASSERT_TRUE(lookup.takeTriggerKey(TableSide::Foreign, c.key, InsertionTarget::MainWindow));
         EXPECT_EQ(lookup.buffer(TableSide::Foreign).slot(10), c.slot10);
         EXPECT_EQ(lookup.offer(TableSide::Foreign), c.offer);
     }
@@ -76,14 +76,14 @@ TEST_F(TriggerKeyLookupTest, FlagsAndBlankSlotsDecideBetweenDirectInputAndTheWin
 TEST_F(TriggerKeyLookupTest, ANonTriggerChangesNeitherBufferNorTarget)
 {
     EXPECT_EQ(lookup.target(TableSide::Foreign), TriggerKeyLookup::NoTarget);
-    ASSERT_TRUE(lookup.takeTriggerKey(TableSide::Foreign, u'b', 2));
+    ASSERT_TRUE(lookup.takeTriggerKey(TableSide::Foreign, u'b', InsertionTarget::RegistrationDialog));
     const CandidateBuffer before = lookup.buffer(TableSide::Foreign);
 
     for (char16_t key : {u'1', u'z', u'A', char16_t(0)}) {
         SCOPED_TRACE(static_cast<int>(key));
-        EXPECT_FALSE(lookup.takeTriggerKey(TableSide::Foreign, key, 3));
+        EXPECT_FALSE(lookup.takeTriggerKey(TableSide::Foreign, key, InsertionTarget::EditDialog));
         EXPECT_EQ(lookup.buffer(TableSide::Foreign), before);
-        EXPECT_EQ(lookup.target(TableSide::Foreign), 2);
+        EXPECT_EQ(lookup.target(TableSide::Foreign), InsertionTarget::RegistrationDialog);
     }
 }
 
@@ -91,23 +91,23 @@ TEST_F(TriggerKeyLookupTest, TheSidesKeepTheirOwnTablesFlagsBuffersAndTargets)
 {
     setFlags(TableSide::Foreign, true, true);
     setFlags(TableSide::Phonetic, false, true);
-    EXPECT_FALSE(lookup.takeTriggerKey(TableSide::Phonetic, u'a', 1));
-    EXPECT_FALSE(lookup.takeTriggerKey(TableSide::Foreign, u'q', 1));
+    EXPECT_FALSE(lookup.takeTriggerKey(TableSide::Phonetic, u'a', InsertionTarget::MainWindow));
+    EXPECT_FALSE(lookup.takeTriggerKey(TableSide::Foreign, u'q', InsertionTarget::MainWindow));
 
-    ASSERT_TRUE(lookup.takeTriggerKey(TableSide::Foreign, u'a', 4));
-    ASSERT_TRUE(lookup.takeTriggerKey(TableSide::Phonetic, u'q', 5));
+    ASSERT_TRUE(lookup.takeTriggerKey(TableSide::Foreign, u'a', InsertionTarget::SearchWindow));
+    ASSERT_TRUE(lookup.takeTriggerKey(TableSide::Phonetic, u'q', InsertionTarget::Pad));
     EXPECT_EQ(lookup.offer(TableSide::Phonetic), (CandidateOffer{true, u'ɑ'}));
     EXPECT_EQ(lookup.offer(TableSide::Foreign), CandidateOffer{});
     EXPECT_EQ(lookup.buffer(TableSide::Foreign).slot(1), u'а');
     EXPECT_EQ(lookup.buffer(TableSide::Foreign).slot(10), u'a');
     EXPECT_EQ(lookup.buffer(TableSide::Phonetic).slot(10), 0);
-    EXPECT_EQ(lookup.target(TableSide::Foreign), 4);
-    EXPECT_EQ(lookup.target(TableSide::Phonetic), 5);
+    EXPECT_EQ(lookup.target(TableSide::Foreign), InsertionTarget::SearchWindow);
+    EXPECT_EQ(lookup.target(TableSide::Phonetic), InsertionTarget::Pad);
 }
 
 TEST_F(TriggerKeyLookupTest, AMissingTableTakesNoKey)
 {
     sets.foreign().loadTableSet(world.path(), u"Missing.csv"_qs, u"Missing.csv"_qs);
-    EXPECT_FALSE(lookup.takeTriggerKey(TableSide::Foreign, u'a', 1));
+    EXPECT_FALSE(lookup.takeTriggerKey(TableSide::Foreign, u'a', InsertionTarget::MainWindow));
     EXPECT_EQ(lookup.target(TableSide::Foreign), TriggerKeyLookup::NoTarget);
 }

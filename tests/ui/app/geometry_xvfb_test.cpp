@@ -3,6 +3,7 @@
 #include "support/testworld.h"
 #include "support/xserver.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/app/workbench.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -23,7 +24,8 @@ class GeometryXvfbTest : public QObject {
         core::Folders folders(core::FolderRoots::fromEnvironment(QString()));
         folders.setUpFolders();
         {
-            ui::TMainFrm window(folders);
+            ui::Workbench bench(folders);
+            ui::TMainFrm& window = bench.window();
             window.show();
             if (!QTest::qWaitForWindowExposed(&window))
                 return {};
@@ -88,7 +90,8 @@ private Q_SLOTS:
         world.apply();
         core::Folders folders(core::FolderRoots::fromEnvironment(QString()));
         folders.setUpFolders();
-        ui::TMainFrm window(folders);
+        ui::Workbench bench(folders);
+        ui::TMainFrm& window = bench.window();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // The window manager frames the window and then settles its place.

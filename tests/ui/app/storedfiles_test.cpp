@@ -7,10 +7,13 @@
 #include "core/wordbook/folderlistfile.h"
 #include "core/wordbook/groupnamelist.h"
 #include "core/wordbook/wordbookfile.h"
+#include "support/messageboxes.h"
 #include "support/smalldisk.h"
 #include "support/tempworld.h"
 #include "support/testworld.h"
+#include "support/widgetlookup.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/app/workbench.h"
 #include "ui/wordbook/wordbookcontroller.h"
 #include "ui/wordbook/wordbookfixture.h"
 #include "ui/wordbook/wordlistmodel.h"
@@ -185,20 +188,22 @@ class StoredFilesTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::TestWorld> m_world;
-    std::unique_ptr<ui::TMainFrm> m_window;
+    std::unique_ptr<ui::Workbench> m_bench;
+    ui::TMainFrm* m_window = nullptr;
 
     void open(const std::function<QByteArray(const test::TestWorld&)>& settings = {})
     {
-        m_window.reset();
+        m_bench.reset();
         m_world = std::make_unique<test::TestWorld>();
         if (settings)
             m_world->writeBytes(m_world->settingsFile(), settings(*m_world));
         m_world->apply();
         core::Folders folders(core::FolderRoots::fromEnvironment(QString()));
         folders.setUpFolders();
-        m_window = std::make_unique<ui::TMainFrm>(folders);
+        m_bench = std::make_unique<ui::Workbench>(folders);
+        m_window = &m_bench->window();
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
 
     static void addFileRows()
@@ -223,7 +228,7 @@ class StoredFilesTest : public QObject {
 private Q_SLOTS:
     void cleanup()
     {
-        m_window.reset();
+        m_bench.reset();
         core::setWriteLimitForTesting(-1);
     }
 
@@ -298,14 +303,14 @@ private Q_SLOTS:
     void f4WithTheDiskFullShowsAMessageAndTheBookKeepsEveryEntry()
     {
         open();
-        ui::WordBookController* books = m_window->wordBooks();
+        ui::WordBookController* books = &m_bench->wordBooks();
         QVERIFY(books->openWordBook(QStringLiteral("あいさつ.utx")));
         const QString path = m_world->documentsFolder() + QStringLiteral("/bookA/あいさつ.utx");
         const QByteArray before = m_world->readBytes(path);
         const int rows = books->wordListModel()->rowCount();
         QVERIFY(rows > 0);
-        m_window->foreignArea()->setFocus();
-        QTest::keyClicks(m_window->foreignArea(), QStringLiteral("privet"));
+        test::child<QPlainTextEdit>(m_window, "ForeignArea")->setFocus();
+        QTest::keyClicks(test::child<QPlainTextEdit>(m_window, "ForeignArea"), QStringLiteral("privet"));
 
         QString message;
         bool dialogStayed = false;
@@ -320,7 +325,7 @@ private Q_SLOTS:
             [](QWidget* modal) { return modal->objectName() == u"TRegFrm"_qs; });
         {
             const WriteLimit full(100);
-            QTest::keyClick(m_window.get(), Qt::Key_F4);
+            QTest::keyClick(m_window, Qt::Key_F4);
         }
         QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
         QVERIFY(dialogStayed);
@@ -332,18 +337,7 @@ private Q_SLOTS:
     // the same and report both tables.
     void startUpWithTablesNamingADeviceAndAPipe()
     {
-        QStringList messages;
-        QTimer catcher;
-        connect(&catcher, &QTimer::timeout, this, [&messages] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(widget);
-                if (box && box->isVisible()) {
-                    messages.append(box->text());
-                    box->button(QMessageBox::Yes)->click();
-                }
-            }
-        });
-        catcher.start(20);
+        test::MessageBoxCatcher catcher;
         QString pipe;
         open([&pipe](const test::TestWorld& world) {
             pipe = world.path(u"pipe.csv"_qs);
@@ -352,8 +346,8 @@ private Q_SLOTS:
             return "RussianCandFile," + zero + "\r\nGaCandFile," + zero + "\r\nPhCandFile,\"" + QFile::encodeName(pipe)
                 + "\"\r\n";
         });
-        QTRY_VERIFY(!messages.isEmpty());
-        const QString all = messages.join(u'\n');
+        QTRY_VERIFY(!catcher.texts().isEmpty());
+        const QString all = catcher.texts().join(u'\n');
         QVERIFY2(all.contains(u"/dev/zero"_qs), qPrintable(all));
         QVERIFY2(all.contains(QDir::toNativeSeparators(pipe)), qPrintable(all));
     }
@@ -361,9 +355,9 @@ private Q_SLOTS:
     void closingWithTheDiskFullKeepsTheSettingsFile()
     {
         open();
-        m_window->settings().setInteger(SettingKey::InputMode, 4);
+        m_bench->settings().setInteger(SettingKey::InputMode, 4);
         QString error;
-        QVERIFY2(m_window->settings().save(m_world->settingsFile(), &error), qPrintable(error));
+        QVERIFY2(m_bench->settings().save(m_world->settingsFile(), &error), qPrintable(error));
         const QByteArray before = m_world->readBytes(m_world->settingsFile());
         QVERIFY(!before.isEmpty());
 

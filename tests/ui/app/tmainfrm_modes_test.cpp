@@ -1,8 +1,10 @@
 #include "core/app/folders.h"
 #include "support/testworld.h"
+#include "support/widgetlookup.h"
 #include "ui/app/fontpanel.h"
 #include "ui/app/keypanelcolumn.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/app/workbench.h"
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
 #include "ui/input/symbollibrarygrid.h"
@@ -28,135 +30,150 @@ class TMainFrmModesTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::TestWorld> m_world;
-    std::unique_ptr<ui::TMainFrm> m_window;
+    std::unique_ptr<ui::Workbench> m_bench;
+    ui::TMainFrm* m_window = nullptr;
 
     void open(const QByteArray& settings = QByteArray())
     {
-        m_window.reset();
+        m_bench.reset();
         m_world = std::make_unique<test::TestWorld>();
         if (!settings.isEmpty())
             m_world->writeBytes(m_world->settingsFile(), settings);
         m_world->apply();
         core::Folders folders(core::FolderRoots::fromEnvironment(QString()));
         folders.setUpFolders();
-        m_window = std::make_unique<ui::TMainFrm>(folders);
+        m_bench = std::make_unique<ui::Workbench>(folders);
+        m_window = &m_bench->window();
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
 
     void chooseItem(int item)
     {
-        QComboBox* box = m_window->fontPanel()->inputModeBox();
+        QComboBox* box = test::child<ui::FontPanel>(m_window, "FontPanel")->inputModeBox();
         box->setCurrentIndex(item);
         Q_EMIT box->activated(item);
     }
 
 private Q_SLOTS:
-    void cleanup() { m_window.reset(); }
+    void cleanup() { m_bench.reset(); }
 
     void storedGreekModeSelectsTheGreekScript()
     {
         open("InputMode,4\r\n");
-        QCOMPARE(m_window->settings().scriptName(), QStringLiteral("ｷﾞﾘｼｱ語"));
-        QCOMPARE(m_window->settings().scriptCharset(), 161);
-        QCOMPARE(m_window->fontPanel()->inputModeBox()->currentIndex(), 3);
-        QCOMPARE(m_window->settings().text(SettingKey::GaCandFile), QStringLiteral("CandGreek.csv"));
-        QVERIFY(m_window->folders().currentWordBookFolder().endsWith(QStringLiteral("/GreekA")));
-        QCOMPARE(m_window->keyPanelColumn()->tabs()->tabText(ui::KeyPanelColumn::RomajiPage),
+        QCOMPARE(m_bench->settings().scriptName(), QStringLiteral("ｷﾞﾘｼｱ語"));
+        QCOMPARE(m_bench->settings().scriptCharset(), 161);
+        QCOMPARE(test::child<ui::FontPanel>(m_window, "FontPanel")->inputModeBox()->currentIndex(), 3);
+        QCOMPARE(m_bench->settings().text(SettingKey::GaCandFile), QStringLiteral("CandGreek.csv"));
+        QVERIFY(m_bench->folders().currentWordBookFolder().endsWith(QStringLiteral("/GreekA")));
+        QCOMPARE(test::child<ui::KeyPanelColumn>(m_window, "KeyPanelColumn")
+                     ->tabs()
+                     ->tabText(ui::KeyPanelColumn::RomajiPage),
             QStringLiteral("ｷﾞﾘｼｱ語ローマ字"));
+    }
+
+    void storedDictionaryModeIsEnteredAfterTheStoredScript()
+    {
+        // The stored mode is switched to once at start; only then does the stored dictionary mode apply, so
+        // the script change does not leave it again.
+        open("InputMode,4\r\nDicFlg,1\r\n");
+        QVERIFY(m_bench->settings().flag(SettingKey::DicFlg));
+        QVERIFY(m_bench->folders().currentDictionaryFolder().endsWith(QStringLiteral("/GreekG")));
+        QCOMPARE(m_bench->folders().currentWordBookFolder(), m_bench->folders().currentDictionaryFolder());
     }
 
     void layoutModeShowsTheKeyboardPageAndAlphanumericKeepsTheScript()
     {
         open();
         chooseItem(4); // Greek with the script's layout
-        QCOMPARE(m_window->settings().integer(SettingKey::InputMode), 5);
-        QCOMPARE(m_window->keyPanelColumn()->tabs()->currentIndex(), int(ui::KeyPanelColumn::KeyboardPage));
-        QCOMPARE(m_window->keyPanelColumn()->picture(), 1);
+        QCOMPARE(m_bench->settings().integer(SettingKey::InputMode), 5);
+        QCOMPARE(test::child<ui::KeyPanelColumn>(m_window, "KeyPanelColumn")->tabs()->currentIndex(),
+            int(ui::KeyPanelColumn::KeyboardPage));
+        QCOMPARE(test::child<ui::KeyPanelColumn>(m_window, "KeyPanelColumn")->picture(), 1);
         chooseItem(2); // alphanumeric: everything of the script stays
-        QCOMPARE(m_window->settings().integer(SettingKey::InputMode), 3);
-        QCOMPARE(m_window->settings().scriptName(), QStringLiteral("ｷﾞﾘｼｱ語"));
-        QCOMPARE(m_window->settings().text(SettingKey::GaCandFile), QStringLiteral("CandGreek.csv"));
+        QCOMPARE(m_bench->settings().integer(SettingKey::InputMode), 3);
+        QCOMPARE(m_bench->settings().scriptName(), QStringLiteral("ｷﾞﾘｼｱ語"));
+        QCOMPARE(m_bench->settings().text(SettingKey::GaCandFile), QStringLiteral("CandGreek.csv"));
     }
 
     void keyPanelPagesFollowAndSetTheMode()
     {
         open("InputMode,6\r\n");
-        QTabWidget* tabs = m_window->keyPanelColumn()->tabs();
+        QTabWidget* tabs = test::child<ui::KeyPanelColumn>(m_window, "KeyPanelColumn")->tabs();
         tabs->setCurrentIndex(ui::KeyPanelColumn::KeyboardPage); // Ukrainian romaji -> Ukrainian layout
-        QCOMPARE(m_window->settings().integer(SettingKey::InputMode), 7);
-        QCOMPARE(m_window->fontPanel()->inputModeBox()->currentIndex(), 6);
+        QCOMPARE(m_bench->settings().integer(SettingKey::InputMode), 7);
+        QCOMPARE(test::child<ui::FontPanel>(m_window, "FontPanel")->inputModeBox()->currentIndex(), 6);
         tabs->setCurrentIndex(ui::KeyPanelColumn::PhoneticPage); // the phonetic page keeps the mode
-        QCOMPARE(m_window->settings().integer(SettingKey::InputMode), 7);
+        QCOMPARE(m_bench->settings().integer(SettingKey::InputMode), 7);
         tabs->setCurrentIndex(ui::KeyPanelColumn::RomajiPage);
-        QCOMPARE(m_window->settings().integer(SettingKey::InputMode), 6);
+        QCOMPARE(m_bench->settings().integer(SettingKey::InputMode), 6);
     }
 
     void typingDaGivesRussianAndAlphanumericModeTypesPlainLetters()
     {
         open();
-        m_window->foreignArea()->setFocus();
-        QTest::keyClicks(m_window->foreignArea(), QStringLiteral("da"));
-        QCOMPARE(m_window->foreignArea()->toPlainText(), QStringLiteral("да"));
+        test::child<QPlainTextEdit>(m_window, "ForeignArea")->setFocus();
+        QTest::keyClicks(test::child<QPlainTextEdit>(m_window, "ForeignArea"), QStringLiteral("da"));
+        QCOMPARE(test::child<QPlainTextEdit>(m_window, "ForeignArea")->toPlainText(), QStringLiteral("да"));
 
         chooseItem(2); // alphanumeric
-        m_window->foreignArea()->clear();
-        QTest::keyClicks(m_window->foreignArea(), QStringLiteral("da"));
-        QCOMPARE(m_window->foreignArea()->toPlainText(), QStringLiteral("da"));
+        test::child<QPlainTextEdit>(m_window, "ForeignArea")->clear();
+        QTest::keyClicks(test::child<QPlainTextEdit>(m_window, "ForeignArea"), QStringLiteral("da"));
+        QCOMPARE(test::child<QPlainTextEdit>(m_window, "ForeignArea")->toPlainText(), QStringLiteral("da"));
         // The phonetic area still converts: F has a single candidate, inserted directly.
-        m_window->phoneticArea()->setFocus();
-        QTest::keyClicks(m_window->phoneticArea(), QStringLiteral("F"));
-        QCOMPARE(m_window->phoneticArea()->text().size(), 1);
-        QVERIFY(m_window->phoneticArea()->text() != QStringLiteral("F"));
+        test::child<QLineEdit>(m_window, "PhoneticArea")->setFocus();
+        QTest::keyClicks(test::child<QLineEdit>(m_window, "PhoneticArea"), QStringLiteral("F"));
+        QCOMPARE(test::child<QLineEdit>(m_window, "PhoneticArea")->text().size(), 1);
+        QVERIFY(test::child<QLineEdit>(m_window, "PhoneticArea")->text() != QStringLiteral("F"));
     }
 
     void shiftInALayoutModeShiftsTheOnScreenKeyboard()
     {
         open("InputMode,2\r\nRusTWFlg,0\r\n");
-        ui::ScreenKeyboard* keyboard = m_window->screenKeyboard();
+        ui::ScreenKeyboard* keyboard = test::child<ui::ScreenKeyboard>(m_window, "ScreenKeyboard");
         const int q = 13; // the key of Q: й, Й when shifted
         QCOMPARE(keyboard->keyCaption(q), QStringLiteral("й"));
-        m_window->foreignArea()->setFocus();
-        QTest::keyPress(m_window->foreignArea(), Qt::Key_Shift);
+        test::child<QPlainTextEdit>(m_window, "ForeignArea")->setFocus();
+        QTest::keyPress(test::child<QPlainTextEdit>(m_window, "ForeignArea"), Qt::Key_Shift);
         QCOMPARE(keyboard->keyCaption(q), QStringLiteral("Й"));
-        QTest::keyRelease(m_window->foreignArea(), Qt::Key_Shift);
+        QTest::keyRelease(test::child<QPlainTextEdit>(m_window, "ForeignArea"), Qt::Key_Shift);
         QCOMPARE(keyboard->keyCaption(q), QStringLiteral("й"));
     }
 
     void f4RegistersTheTypedWordInTheOpenWordBook()
     {
         open();
-        ui::WordBookController* books = m_window->wordBooks();
+        ui::WordBookController* books = &m_bench->wordBooks();
         QVERIFY(books->openWordBook(QStringLiteral("あいさつ.utx")));
         const QString path = m_world->documentsFolder() + QStringLiteral("/bookA/あいさつ.utx");
         const qsizetype before = m_world->readBytes(path).count("\r\0\n\0");
-        m_window->foreignArea()->setFocus();
-        QTest::keyClicks(m_window->foreignArea(), QStringLiteral("privet"));
+        test::child<QPlainTextEdit>(m_window, "ForeignArea")->setFocus();
+        QTest::keyClicks(test::child<QPlainTextEdit>(m_window, "ForeignArea"), QStringLiteral("privet"));
         QTimer::singleShot(300, this, [] {
             if (QWidget* dialog = QApplication::activeModalWidget())
                 QTest::keyClick(dialog, Qt::Key_F4); // "追加 (F4)"
         });
-        QTest::keyClick(m_window.get(), Qt::Key_F4);
+        QTest::keyClick(m_window, Qt::Key_F4);
         const QByteArray saved = m_world->readBytes(path);
         QCOMPARE(saved.count("\r\0\n\0"), before + 1);
         const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(saved.constData()), saved.size() / 2);
         QVERIFY(text.contains(QStringLiteral("\"привет\"")));
         // RegClearFlg: the input areas are emptied after registering.
-        QVERIFY(m_window->foreignArea()->toPlainText().isEmpty());
+        QVERIFY(test::child<QPlainTextEdit>(m_window, "ForeignArea")->toPlainText().isEmpty());
     }
 
     void greekLayoutComposesAccentsWithTheDeadKey()
     {
         open("InputMode,5\r\n");
-        m_window->foreignArea()->setFocus();
-        QTest::keyClicks(m_window->foreignArea(), QStringLiteral("kal;hmera"));
-        QCOMPARE(m_window->foreignArea()->toPlainText(), QStringLiteral("καλήμερα"));
+        test::child<QPlainTextEdit>(m_window, "ForeignArea")->setFocus();
+        QTest::keyClicks(test::child<QPlainTextEdit>(m_window, "ForeignArea"), QStringLiteral("kal;hmera"));
+        QCOMPARE(test::child<QPlainTextEdit>(m_window, "ForeignArea")->toPlainText(), QStringLiteral("καλήμερα"));
     }
 
     void greekDeadKeysWaitThroughShiftForCapitals()
     {
         open("InputMode,5\r\n");
-        QPlainTextEdit* area = m_window->foreignArea();
+        QPlainTextEdit* area = test::child<QPlainTextEdit>(m_window, "ForeignArea");
         area->setFocus();
         // A capital is typed with Shift, which QTest presses on its own before the letter, as a keyboard does.
         // ";" is the tonos key, "+" (Shift with ";") the dialytika key.
@@ -190,16 +207,16 @@ private Q_SLOTS:
     void choosingTheOtherRussianLayoutChangesWhatKeysType()
     {
         open("InputMode,2\r\nRusTWFlg,0\r\n");
-        QPlainTextEdit* area = m_window->foreignArea();
+        QPlainTextEdit* area = test::child<QPlainTextEdit>(m_window, "ForeignArea");
         area->setFocus();
         // The keys "/" and "1" type "." and "1" in the standard layout, "ё" and "№" in the typewriter one.
         QTest::keyClicks(area, QStringLiteral("/1"));
         QCOMPARE(area->toPlainText(), QStringLiteral(".1"));
-        m_window->menus().russianTypewriter->trigger();
-        QVERIFY(m_window->settings().flag(SettingKey::RusTWFlg));
+        test::child<QAction>(m_window, "ImeRussianTypewriter")->trigger();
+        QVERIFY(m_bench->settings().flag(SettingKey::RusTWFlg));
         QTest::keyClicks(area, QStringLiteral("/1"));
         QCOMPARE(area->toPlainText(), QStringLiteral(".1ё№"));
-        m_window->menus().russianStandard->trigger();
+        test::child<QAction>(m_window, "ImeRussian")->trigger();
         QTest::keyClicks(area, QStringLiteral("/1"));
         QCOMPARE(area->toPlainText(), QStringLiteral(".1ё№.1"));
     }
@@ -207,12 +224,12 @@ private Q_SLOTS:
     void ukrainianLayoutTypesGheWithUpturnAndTheApostrophe()
     {
         open("InputMode,7\r\n");
-        QPlainTextEdit* area = m_window->foreignArea();
+        QPlainTextEdit* area = test::child<QPlainTextEdit>(m_window, "ForeignArea");
         area->setFocus();
         // ґ and Ґ are on the key right of ":" ("]" and "}").
         QTest::keyClick(area, ']');
         QTest::keyClick(area, '}', Qt::ShiftModifier);
-        QCOMPARE(m_window->screenKeyboard()->keyCaption(36), QStringLiteral("ґ"));
+        QCOMPARE(test::child<ui::ScreenKeyboard>(m_window, "ScreenKeyboard")->keyCaption(36), QStringLiteral("ґ"));
         // The 半角/全角 key, left of "1", types no text of its own; in the layout it gives the apostrophe, which
         // the Ukrainian table turns into "’".
         const quint32 zenkakuHankakuKeyCode = 49;
@@ -225,23 +242,23 @@ private Q_SLOTS:
     {
         open();
         // A table name changed behind the mode's back comes back only when the switch runs again.
-        m_window->settings().setText(SettingKey::GaCandFile, QStringLiteral("Other.csv"));
+        m_bench->settings().setText(SettingKey::GaCandFile, QStringLiteral("Other.csv"));
         chooseItem(0);
-        QCOMPARE(m_window->settings().text(SettingKey::GaCandFile), QStringLiteral("CandRussian.csv"));
+        QCOMPARE(m_bench->settings().text(SettingKey::GaCandFile), QStringLiteral("CandRussian.csv"));
     }
 
     void sizeBoxKeepsCurrentSizeForTextAndRaisesSmallValues()
     {
         open();
-        QComboBox* box = m_window->fontPanel()->sizeBox();
+        QComboBox* box = test::child<ui::FontPanel>(m_window, "FontPanel")->sizeBox();
         box->setEditText(QStringLiteral("abc"));
         Q_EMIT box->lineEdit()->editingFinished();
-        QCOMPARE(m_window->settings().integer(SettingKey::UsrMainFontSize), 18);
+        QCOMPARE(m_bench->settings().integer(SettingKey::UsrMainFontSize), 18);
         box->setEditText(QStringLiteral("5"));
         Q_EMIT box->lineEdit()->editingFinished();
-        QCOMPARE(m_window->settings().integer(SettingKey::UsrMainFontSize), 8);
+        QCOMPARE(m_bench->settings().integer(SettingKey::UsrMainFontSize), 8);
         QCOMPARE(box->currentText(), QStringLiteral("8"));
-        QCOMPARE(m_window->foreignArea()->font().pointSize(), 8);
+        QCOMPARE(test::child<QPlainTextEdit>(m_window, "ForeignArea")->font().pointSize(), 8);
     }
 
     void typedSizesAreNotCompletedFromTheList_data()
@@ -262,15 +279,15 @@ private Q_SLOTS:
         QFETCH(int, size);
         QFETCH(QString, shown);
         open();
-        QLineEdit* field = m_window->fontPanel()->sizeBox()->lineEdit();
+        QLineEdit* field = test::child<ui::FontPanel>(m_window, "FontPanel")->sizeBox()->lineEdit();
         field->setFocus();
         field->selectAll();
         QTest::keyClicks(field, keys);
         QCOMPARE(field->text(), keys);
         QTest::keyClick(field, Qt::Key_Return);
-        QCOMPARE(m_window->settings().integer(SettingKey::UsrMainFontSize), size);
+        QCOMPARE(m_bench->settings().integer(SettingKey::UsrMainFontSize), size);
         QCOMPARE(field->text(), shown);
-        QCOMPARE(m_window->foreignArea()->font().pointSize(), size);
+        QCOMPARE(test::child<QPlainTextEdit>(m_window, "ForeignArea")->font().pointSize(), size);
     }
 
     void listButtonShowsItsWholeCaptionInEveryScript_data()
@@ -286,7 +303,7 @@ private Q_SLOTS:
         QFETCH(int, mode);
         open(QByteArray("InputMode,") + QByteArray::number(mode) + QByteArray("\r\n"));
         QCOMPARE(m_window->size(), QSize(840, 710));
-        auto* panel = m_window->romajiPanel();
+        auto* panel = test::child<ui::RomajiKeyPanel>(m_window, "RomajiKeyPanel");
         auto* list = panel->findChild<QToolButton*>(QStringLiteral("ListButton"));
         QVERIFY(list);
         QTRY_VERIFY(list->isVisible());
@@ -306,7 +323,7 @@ private Q_SLOTS:
     {
         open();
         QCOMPARE(m_window->size(), QSize(840, 710));
-        m_window->lowerTabs()->setCurrentIndex(1);
+        test::child<QTabWidget>(m_window, "LowerTabs")->setCurrentIndex(1);
         auto* scroll = m_window->findChild<QScrollArea*>(QStringLiteral("SymbolLibraryScroll"));
         auto* grid = m_window->findChild<ui::SymbolLibraryGrid*>(QStringLiteral("SymbolGrid"));
         QVERIFY(scroll && grid);
@@ -332,26 +349,26 @@ private Q_SLOTS:
     void functionKeysSwitchFocusAndClear()
     {
         open();
-        m_window->phoneticArea()->setText(QStringLiteral("ab"));
-        m_window->foreignArea()->setPlainText(QStringLiteral("cd"));
-        m_window->foreignArea()->setFocus();
-        QTest::keyClick(m_window.get(), Qt::Key_F1);
-        QTRY_VERIFY(m_window->phoneticArea()->hasFocus());
-        QCOMPARE(m_window->phoneticArea()->cursorPosition(), 2);
-        QTest::keyClick(m_window.get(), Qt::Key_F1);
-        QTRY_VERIFY(m_window->foreignArea()->hasFocus());
-        QTest::keyClick(m_window.get(), Qt::Key_F2);
-        QVERIFY(m_window->phoneticArea()->text().isEmpty());
-        QVERIFY(m_window->foreignArea()->toPlainText().isEmpty());
+        test::child<QLineEdit>(m_window, "PhoneticArea")->setText(QStringLiteral("ab"));
+        test::child<QPlainTextEdit>(m_window, "ForeignArea")->setPlainText(QStringLiteral("cd"));
+        test::child<QPlainTextEdit>(m_window, "ForeignArea")->setFocus();
+        QTest::keyClick(m_window, Qt::Key_F1);
+        QTRY_VERIFY(test::child<QLineEdit>(m_window, "PhoneticArea")->hasFocus());
+        QCOMPARE(test::child<QLineEdit>(m_window, "PhoneticArea")->cursorPosition(), 2);
+        QTest::keyClick(m_window, Qt::Key_F1);
+        QTRY_VERIFY(test::child<QPlainTextEdit>(m_window, "ForeignArea")->hasFocus());
+        QTest::keyClick(m_window, Qt::Key_F2);
+        QVERIFY(test::child<QLineEdit>(m_window, "PhoneticArea")->text().isEmpty());
+        QVERIFY(test::child<QPlainTextEdit>(m_window, "ForeignArea")->toPlainText().isEmpty());
     }
 
     void autoTransferModeFollowsTheFocusedArea()
     {
         open("AutoTransFlg,1\r\n");
-        m_window->phoneticArea()->setFocus();
-        QTRY_COMPARE(m_window->settings().integer(SettingKey::TransMode), 11);
-        m_window->foreignArea()->setFocus();
-        QTRY_COMPARE(m_window->settings().integer(SettingKey::TransMode), 1);
+        test::child<QLineEdit>(m_window, "PhoneticArea")->setFocus();
+        QTRY_COMPARE(m_bench->settings().integer(SettingKey::TransMode), 11);
+        test::child<QPlainTextEdit>(m_window, "ForeignArea")->setFocus();
+        QTRY_COMPARE(m_bench->settings().integer(SettingKey::TransMode), 1);
     }
 };
 

@@ -1,6 +1,11 @@
 #include "core/app/folders.h"
+#include "core/app/settingkey.h"
+#include "support/messageboxes.h"
 #include "support/testworld.h"
+#include "support/widgetlookup.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/app/workbench.h"
+#include "ui/wordbook/wordbookcontroller.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,29 +20,6 @@
 using namespace pelinor;
 
 namespace {
-
-/// Clicks "Yes" on every message box that appears and remembers its text.
-class MessageBoxCatcher : public QObject {
-public:
-    MessageBoxCatcher()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(w);
-                if (box && box->isVisible()) {
-                    m_texts.append(box->text());
-                    box->button(QMessageBox::Yes)->click();
-                }
-            }
-        });
-        m_timer.start(20);
-    }
-    QStringList texts() const { return m_texts; }
-
-private:
-    QTimer m_timer;
-    QStringList m_texts;
-};
 
 core::Folders setUpWorld(const test::TestWorld& world)
 {
@@ -56,14 +38,16 @@ private Q_SLOTS:
     void firstStartCopiesShippedFilesAndShowsTheInputAreas()
     {
         test::TestWorld world;
-        ui::TMainFrm window(setUpWorld(world));
+        ui::Workbench bench(setUpWorld(world));
+        ui::TMainFrm& window = bench.window();
         QCOMPARE(window.windowTitle(), QStringLiteral("Pelinor"));
         QVERIFY(window.findChild<QLineEdit*>(QStringLiteral("PhoneticArea")));
         QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("ForeignArea")));
         QCOMPARE(world.readBytes(world.systemFolder() + QStringLiteral("/Leaf360.txt")), QByteArray("GF-RD1\r\n"));
         QVERIFY(QFileInfo::exists(world.path(QStringLiteral("appdata/Norvanta/Pelinor/Tbl"))));
         // The phonetic area takes the stored phonetic colour.
-        QCOMPARE(window.phoneticArea()->palette().color(QPalette::Base), QColor(0xF8, 0xFF, 0xC0));
+        QCOMPARE(
+            test::child<QLineEdit>(window, "PhoneticArea")->palette().color(QPalette::Base), QColor(0xF8, 0xFF, 0xC0));
     }
 
     void storedValuesShapeTheWindowAndClosingWritesAllSettings()
@@ -73,17 +57,20 @@ private Q_SLOTS:
             "CandBg,#102030\r\nUsrMainFontSize,24\r\nMainLeft,30\r\n"
             "MainTop,40\r\nMainWidth,700\r\nMainHeight,600\r\n");
         {
-            ui::TMainFrm window(setUpWorld(world));
+            ui::Workbench bench(setUpWorld(world));
+            ui::TMainFrm& window = bench.window();
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            QCOMPARE(window.phoneticArea()->palette().color(QPalette::Base), QColor(0x10, 0x20, 0x30));
-            QCOMPARE(window.foreignArea()->font().pointSize(), 24);
+            QCOMPARE(test::child<QLineEdit>(window, "PhoneticArea")->palette().color(QPalette::Base),
+                QColor(0x10, 0x20, 0x30));
+            QCOMPARE(test::child<QPlainTextEdit>(window, "ForeignArea")->font().pointSize(), 24);
             QCOMPARE(window.size(), QSize(700, 600));
-            QVERIFY(window.foreignArea()->hasFocus());
+            QVERIFY(test::child<QPlainTextEdit>(window, "ForeignArea")->hasFocus());
             window.close();
         }
         const QByteArray saved = world.readBytes(world.settingsFile());
-        QCOMPARE(saved.count("\r\n"), 78);
+        // Every setting is written, one line each.
+        QCOMPARE(saved.count("\r\n"), qsizetype(core::kSettingCount));
         QVERIFY(saved.startsWith("MainLeft,"));
         QVERIFY(saved.contains("\r\nCandBg,#102030\r\n"));
         QVERIFY(saved.contains("\r\nMainWidth,700\r\nMainHeight,600\r\n"));
@@ -96,10 +83,11 @@ private Q_SLOTS:
             "UnderHeight,250\r\nFontPanelWidth,230\r\nMainLeft,10\r\nMainTop,10\r\n"
             "MainWidth,900\r\nMainHeight,700\r\n");
         for (int run = 0; run < 2; ++run) {
-            ui::TMainFrm window(setUpWorld(world));
+            ui::Workbench bench(setUpWorld(world));
+            ui::TMainFrm& window = bench.window();
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            QTRY_COMPARE(window.lowerTabs()->height(), 250);
+            QTRY_COMPARE(test::child<QTabWidget>(window, "LowerTabs")->height(), 250);
             window.close();
         }
         const QByteArray saved = world.readBytes(world.settingsFile());
@@ -109,11 +97,12 @@ private Q_SLOTS:
     void theSoundSwitchCanBeChosenAndTogglesPlaying()
     {
         test::TestWorld world;
-        ui::TMainFrm window(setUpWorld(world));
+        ui::Workbench bench(setUpWorld(world));
+        ui::TMainFrm& window = bench.window();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QMenu* menu = window.menus().wordBook;
-        auto* sound = window.findChild<QAction*>(QStringLiteral("WordBookMediaPlayer"));
+        QMenu* menu = test::child<QMenu>(window, "WordBookMenu");
+        auto* sound = bench.wordBooks().findChild<QAction*>(QStringLiteral("WordBookMediaPlayer"));
         QVERIFY(sound);
         QCOMPARE(sound->text(), QStringLiteral("音声ファイルをWMPで再生する"));
         for (const bool expected : {true, false}) {
@@ -123,9 +112,9 @@ private Q_SLOTS:
             QCOMPARE(sound->isChecked(), !expected);
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(sound).center());
             QTRY_VERIFY(!menu->isVisible());
-            QCOMPARE(window.settings().flag(core::SettingKey::MediaPlayerFlg), expected);
+            QCOMPARE(bench.settings().flag(core::SettingKey::MediaPlayerFlg), expected);
         }
-        window.settings().setDiscardSettings(true);
+        bench.settings().setDiscardSettings(true);
     }
 
     void brokenTableLinesAreReportedOnceAfterStartUp()
@@ -134,13 +123,14 @@ private Q_SLOTS:
         world.writeBytes(world.systemFolder() + QStringLiteral("/Leaf360.txt"), "GF-RD1\r\n");
         world.writeBytes(world.path(QStringLiteral("appdata/Norvanta/Pelinor/Tbl/CandAll.csv")),
             "\"DBPhonet.csv\",Alphabet_Upper\r\n\"A\",0251,,,,,,,,\r\n\"B\",XYZW,,,,,,,,\r\n");
-        MessageBoxCatcher catcher;
-        ui::TMainFrm window(setUpWorld(world));
+        test::MessageBoxCatcher catcher;
+        ui::Workbench bench(setUpWorld(world));
+        ui::TMainFrm& window = bench.window();
         window.show();
         QTRY_COMPARE(catcher.texts().size(), 1);
         QVERIFY(catcher.texts().constFirst().contains(QStringLiteral("CandAll.csv")));
-        QVERIFY(window.tables().phonetic().isTrigger(u'A'));
-        QVERIFY(!window.tables().phonetic().isTrigger(u'B'));
+        QVERIFY(bench.tables().phonetic().isTrigger(u'A'));
+        QVERIFY(!bench.tables().phonetic().isTrigger(u'B'));
         QTest::qWait(100);
         QCOMPARE(catcher.texts().size(), 1);
     }
@@ -149,8 +139,9 @@ private Q_SLOTS:
     {
         test::TestWorld world;
         {
-            ui::TMainFrm window(setUpWorld(world));
-            window.settings().setDiscardSettings(true);
+            ui::Workbench bench(setUpWorld(world));
+            ui::TMainFrm& window = bench.window();
+            bench.settings().setDiscardSettings(true);
             window.show();
             window.close();
         }
@@ -162,9 +153,10 @@ private Q_SLOTS:
         test::TestWorld world;
         // A regular file where the system folder belongs: neither the marker nor the settings can be written.
         world.writeBytes(world.path(QStringLiteral("appdata/Norvanta/Pelinor/Sys")), "not a folder");
-        MessageBoxCatcher catcher;
+        test::MessageBoxCatcher catcher;
         {
-            ui::TMainFrm window(setUpWorld(world));
+            ui::Workbench bench(setUpWorld(world));
+            ui::TMainFrm& window = bench.window();
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             window.close();

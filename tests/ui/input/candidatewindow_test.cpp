@@ -84,7 +84,7 @@ private Q_SLOTS:
         test::InputFixture f;
         test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
-        f.input->attach(field.foreign, TableSide::Foreign, 1);
+        f.input->attach(field.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
         field.foreign->setPlainText(QStringLiteral("ab"));
         QTextCursor cursor = field.foreign->textCursor();
         cursor.setPosition(1);
@@ -113,7 +113,7 @@ private Q_SLOTS:
         auto* button = new QPushButton(QStringLiteral("OK"), &field.host);
         field.host.layout()->addWidget(button);
         QVERIFY(QTest::qWaitForWindowActive(&field.host));
-        f.input->attach(field.foreign, TableSide::Foreign, 1);
+        f.input->attach(field.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
         field.foreign->setFocus();
         QSignalSpy clicked(button, &QPushButton::clicked);
 
@@ -142,7 +142,7 @@ private Q_SLOTS:
         test::InputFixture f;
         test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
-        f.input->attach(field.foreign, TableSide::Foreign, 1);
+        f.input->attach(field.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
 
         // A click selects at once and inserts when the timer fires.
         int selectedAtClick = 0;
@@ -188,7 +188,7 @@ private Q_SLOTS:
         test::InputFixture f;
         test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
-        f.input->attach(field.foreign, TableSide::Foreign, 1);
+        f.input->attach(field.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
 
         QStringList texts;
         QList<QColor> fills;
@@ -249,7 +249,7 @@ private Q_SLOTS:
         test::InputFixture f;
         test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
-        f.input->attach(field.foreign, TableSide::Foreign, 1);
+        f.input->attach(field.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
         field.foreign->setPlainText(QStringLiteral("first line\nsecond"));
         field.foreign->moveCursor(QTextCursor::End);
 
@@ -277,7 +277,7 @@ private Q_SLOTS:
         test::InputFixture f;
         test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
-        f.input->attach(field.foreign, TableSide::Foreign, 1);
+        f.input->attach(field.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
 
         QPoint start;
         QPoint afterDrag;
@@ -307,8 +307,8 @@ private Q_SLOTS:
         test::InputFixture f;
         test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
-        f.input->attach(field.foreign, TableSide::Foreign, 1);
-        const int fitted = ui::FitFontSize(204, f.settings.text(SettingKey::UsrMainFont), 32, 30);
+        f.input->attach(field.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
+        const int fitted = ui::fitFontSize(f.settings.text(SettingKey::UsrMainFont), 32, 30);
 
         QList<int> sizes;
         QString caption;
@@ -360,8 +360,8 @@ private Q_SLOTS:
         test::InputFixture f;
         test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
-        f.input->attach(field.foreign, TableSide::Foreign, 1);
-        f.input->attach(field.phonetic, TableSide::Phonetic, 1);
+        f.input->attach(field.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
+        f.input->attach(field.phonetic, TableSide::Phonetic, core::InsertionTarget::MainWindow);
         f.settings.setFlag(SettingKey::GaTriRevFlg, true); // the foreign side's flags do not matter here
 
         QString name;
@@ -380,10 +380,10 @@ private Q_SLOTS:
         });
         QTest::keyClick(field.phonetic, 'a');
         QVERIFY(choose.ran());
-        QCOMPARE(name, u"CandFrm"_qs);
+        QCOMPARE(name, u"PhoneticCandidateWindow"_qs);
         QCOMPARE(column, QSize(22, 22));
         QVERIFY(!hasCorrection);
-        QCOMPARE(pointSize, ui::FitFontSize(0, f.settings.text(SettingKey::UsrSubFont), 32, 30));
+        QCOMPARE(pointSize, ui::fitFontSize(f.settings.text(SettingKey::UsrSubFont), 32, 30));
         QCOMPARE(lines, (QStringList{u"日本語名：アッシュ"_qs, u"Note: ash\\ae  $00E6"_qs}));
         QCOMPARE(field.phonetic->text(), u"æ"_qs);
         QCOMPARE(field.phonetic->cursorPosition(), 1);
@@ -414,8 +414,8 @@ private Q_SLOTS:
         f.settings.setInteger(SettingKey::InputMode, inputMode);
         test::InputAreas field;
         QVERIFY(QTest::qWaitForWindowExposed(&field.host));
-        f.input->attach(field.foreign, TableSide::Foreign, 1);
-        f.input->attach(field.phonetic, TableSide::Phonetic, 1);
+        f.input->attach(field.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
+        f.input->attach(field.phonetic, TableSide::Phonetic, core::InsertionTarget::MainWindow);
         int restored = 0;
         int selected = 0;
         f.input->setRestoreStartupLayout([&restored] { ++restored; });

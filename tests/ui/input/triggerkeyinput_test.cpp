@@ -83,8 +83,8 @@ private Q_SLOTS:
         test::InputFixture f;
         test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
-        f.input->attach(areas.foreign, TableSide::Foreign, 1);
-        f.input->attach(areas.phonetic, TableSide::Phonetic, 1);
+        f.input->attach(areas.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
+        f.input->attach(areas.phonetic, TableSide::Phonetic, core::InsertionTarget::MainWindow);
 
         areas.foreign->setFocus();
         QTest::keyClicks(areas.foreign, QStringLiteral("da"));
@@ -100,7 +100,7 @@ private Q_SLOTS:
         QTest::keyClick(areas.phonetic, 'o');
         QCOMPARE(areas.phonetic->text(), u"ɔ"_qs);
         QCOMPARE(areas.phonetic->cursorPosition(), 1);
-        QCOMPARE(f.input->insertionTarget(TableSide::Phonetic), 1);
+        QCOMPARE(f.input->insertionTarget(TableSide::Phonetic), core::InsertionTarget::MainWindow);
         QVERIFY(areas.phonetic->hasFocus());
     }
 
@@ -109,7 +109,7 @@ private Q_SLOTS:
         test::InputFixture f;
         test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
-        f.input->attach(areas.foreign, TableSide::Foreign, 1);
+        f.input->attach(areas.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
         areas.foreign->setPlainText(QStringLiteral("xyz"));
         QTextCursor cursor = areas.foreign->textCursor();
         cursor.setPosition(1);
@@ -117,7 +117,7 @@ private Q_SLOTS:
         areas.foreign->setTextCursor(cursor);
         areas.phonetic->setFocus();
 
-        QVERIFY(f.input->HandleTriggerKey(TableSide::Foreign, u'z', 1));
+        QVERIFY(f.input->handleTriggerKey(TableSide::Foreign, u'z', core::InsertionTarget::MainWindow));
         QCOMPARE(areas.foreign->toPlainText(), u"xзz"_qs);
         QVERIFY(areas.foreign->hasFocus());
     }
@@ -127,8 +127,8 @@ private Q_SLOTS:
         test::InputFixture f;
         test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
-        f.input->attach(areas.foreign, TableSide::Foreign, 1);
-        f.input->attach(areas.phonetic, TableSide::Phonetic, 1);
+        f.input->attach(areas.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
+        f.input->attach(areas.phonetic, TableSide::Phonetic, core::InsertionTarget::MainWindow);
         f.input->setLookupEnabled(areas.foreign, false);
         QVERIFY(!f.input->isLookupEnabled(areas.foreign));
 
@@ -147,8 +147,9 @@ private Q_SLOTS:
         QCOMPARE(areas.foreign->toPlainText(), u"daдd"_qs);
         delete areas.phonetic;
         areas.phonetic = nullptr;
-        QCOMPARE(f.input->targetField(TableSide::Phonetic, 1), nullptr);
-        QVERIFY(f.input->HandleTriggerKey(TableSide::Phonetic, u'o', 1)); // nothing to insert into, no crash
+        QCOMPARE(f.input->targetField(TableSide::Phonetic, core::InsertionTarget::MainWindow), nullptr);
+        QVERIFY(f.input->handleTriggerKey(
+            TableSide::Phonetic, u'o', core::InsertionTarget::MainWindow)); // nothing to insert into, no crash
     }
 
     void everyTargetCodeReachesItsOwnField()
@@ -162,24 +163,24 @@ private Q_SLOTS:
         areas.host.layout()->addWidget(search);
         areas.host.layout()->addWidget(pad);
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
-        f.input->attach(areas.foreign, TableSide::Foreign, 1);
-        f.input->attach(registration, TableSide::Foreign, 2);
-        f.input->attach(search, TableSide::Foreign, 4);
-        f.input->setTargetField(TableSide::Phonetic, 4, search);
-        f.input->setTargetField(TableSide::Phonetic, 5, pad);
+        f.input->attach(areas.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
+        f.input->attach(registration, TableSide::Foreign, core::InsertionTarget::RegistrationDialog);
+        f.input->attach(search, TableSide::Foreign, core::InsertionTarget::SearchWindow);
+        f.input->setTargetField(TableSide::Phonetic, core::InsertionTarget::SearchWindow, search);
+        f.input->setTargetField(TableSide::Phonetic, core::InsertionTarget::Pad, pad);
 
         QTest::keyClicks(registration, QStringLiteral("d"));
         QTest::keyClicks(search, QStringLiteral("a"));
-        QVERIFY(f.input->HandleTriggerKey(TableSide::Phonetic, u'o', 4));
-        QVERIFY(f.input->HandleTriggerKey(TableSide::Phonetic, u'o', 5));
-        // An unknown target takes the key but inserts nowhere.
-        QVERIFY(f.input->HandleTriggerKey(TableSide::Foreign, u'd', 7));
+        QVERIFY(f.input->handleTriggerKey(TableSide::Phonetic, u'o', core::InsertionTarget::SearchWindow));
+        QVERIFY(f.input->handleTriggerKey(TableSide::Phonetic, u'o', core::InsertionTarget::Pad));
+        // A target without a field takes the key but inserts nowhere.
+        QVERIFY(f.input->handleTriggerKey(TableSide::Foreign, u'd', core::InsertionTarget::EditDialog));
 
         QCOMPARE(registration->text(), u"д"_qs);
         QCOMPARE(search->text(), u"аɔ"_qs);
         QCOMPARE(pad->toPlainText(), u"ɔ"_qs);
         QCOMPARE(areas.foreign->toPlainText(), QString());
-        QCOMPARE(f.input->insertionTarget(TableSide::Foreign), 7);
+        QCOMPARE(f.input->insertionTarget(TableSide::Foreign), core::InsertionTarget::EditDialog);
     }
 
     void insertTextPutsAKeyPanelCaptionAtTheCaret()
@@ -187,13 +188,13 @@ private Q_SLOTS:
         test::InputFixture f;
         test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
-        f.input->attach(areas.foreign, TableSide::Foreign, 1);
-        f.input->attach(areas.phonetic, TableSide::Phonetic, 1);
+        f.input->attach(areas.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
+        f.input->attach(areas.phonetic, TableSide::Phonetic, core::InsertionTarget::MainWindow);
         areas.foreign->setPlainText(QStringLiteral("ab"));
         areas.foreign->moveCursor(QTextCursor::Start);
         areas.phonetic->setFocus();
 
-        f.input->insertText(TableSide::Foreign, 1, u"ё&"_qs);
+        f.input->insertText(TableSide::Foreign, core::InsertionTarget::MainWindow, u"ё&"_qs);
         QCOMPARE(areas.foreign->toPlainText(), u"ё&ab"_qs);
         QVERIFY(areas.foreign->hasFocus());
         // The panel's rule: a trigger caption goes through the lookup, any other is inserted.
@@ -228,7 +229,7 @@ private Q_SLOTS:
         f.settings.setFlag(SettingKey::GaTriRevFlg, triggerReturn);
         test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
-        f.input->attach(areas.foreign, TableSide::Foreign, 1);
+        f.input->attach(areas.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
 
         QStringList shown;
         test::ModalDriver driver([&shown](ui::CandidateWindow* window) {
@@ -242,7 +243,7 @@ private Q_SLOTS:
         QTest::keyClick(areas.foreign, 'd');
         QCOMPARE(driver.ran(), windowOpens);
         if (windowOpens)
-            QCOMPARE(driver.windowName(), u"BandFrm"_qs);
+            QCOMPARE(driver.windowName(), u"ForeignCandidateWindow"_qs);
         QCOMPARE(shown.join(u','), filledSlots);
         QCOMPARE(areas.foreign->toPlainText(), inserted);
     }
@@ -252,7 +253,7 @@ private Q_SLOTS:
         test::InputFixture f;
         test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
-        f.input->attach(areas.foreign, TableSide::Foreign, 1);
+        f.input->attach(areas.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
         test::ModalDriver driver([](ui::CandidateWindow* window) { QTest::keyClick(window, Qt::Key_Return); });
         QTest::keyClick(areas.foreign, 'w');
         QVERIFY(driver.ran());
@@ -279,7 +280,7 @@ private Q_SLOTS:
             test::InputFixture f;
             test::InputAreas areas;
             QVERIFY(QTest::qWaitForWindowActive(&areas.host));
-            f.input->attach(areas.foreign, TableSide::Foreign, 1);
+            f.input->attach(areas.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
             areas.foreign->setFocus();
             KeyTyping typing(keys, fast);
             QTRY_VERIFY_WITH_TIMEOUT(typing.done(), 10000);
@@ -294,7 +295,7 @@ private Q_SLOTS:
         test::InputFixture f;
         test::InputAreas areas;
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
-        f.input->attach(areas.foreign, TableSide::Foreign, 1);
+        f.input->attach(areas.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
         // A stand-in for a layout: q types "e" (a trigger), x types "щ", j types "d" after a waiting accent,
         // k is a waiting dead key, others are left to the user's layout.
         f.input->setKeyTranslator(areas.foreign, [](const QKeyEvent& event) -> QString {

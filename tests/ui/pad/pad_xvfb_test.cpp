@@ -8,6 +8,7 @@
 #include "support/testworld.h"
 #include "support/xserver.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/app/workbench.h"
 #include "ui/pad/tpadfrm.h"
 #include "ui/transfer/transfercontroller.h"
 #include "ui/transfer/transferindicator.h"
@@ -45,14 +46,15 @@ private Q_SLOTS:
         world.apply();
         core::Folders folders(core::FolderRoots::fromEnvironment(QString()));
         folders.setUpFolders();
-        ui::TMainFrm window(folders);
+        ui::Workbench bench(folders);
+        ui::TMainFrm& window = bench.window();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         // Another program was in front before the user came to Pelinor: it is the target.
         QVERIFY2(m_first.start(QStringLiteral("Письмо")), "the first paste target starts");
         QVERIFY(system->activateWindow(m_first.window()));
-        QTRY_COMPARE(window.transfer()->targetWindow(), m_first.window());
+        QTRY_COMPARE(bench.transfer().targetWindow(), m_first.window());
         QVERIFY(system->activateWindow(window.winId()));
         QTRY_VERIFY(window.isActiveWindow());
 
@@ -72,7 +74,7 @@ private Q_SLOTS:
         QTest::keyClick(&window, Qt::Key_F7);
         QVERIFY(ran);
         QTRY_VERIFY(window.isVisible());
-        window.settings().setDiscardSettings(true);
+        bench.settings().setDiscardSettings(true);
         window.close();
     }
 

@@ -1,10 +1,14 @@
 #include "core/app/folders.h"
+#include "core/app/inputmodecontroller.h"
 #include "core/input/scriptlayouts.h"
+#include "platform/fake/fakeshellopener.h"
 #include "platform/fake/fakewindowsystem.h"
 #include "support/testworld.h"
+#include "support/widgetlookup.h"
 #include "ui/app/commandpanel.h"
 #include "ui/app/keypanelcolumn.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/app/workbench.h"
 #include "ui/input/candidatewindow.h"
 #include "ui/input/inputfixture.h"
 #include "ui/input/phonetickeypanel.h"
@@ -46,7 +50,9 @@ const QString kBefore = QStringLiteral("clipboard before");
 struct Fixture {
     test::TestWorld world;
     platform::FakeWindowSystem desktop;
-    std::unique_ptr<ui::TMainFrm> window;
+    platform::FakeShellOpener opener;
+    std::unique_ptr<ui::Workbench> bench;
+    ui::TMainFrm* window = nullptr;
 
     explicit Fixture(int inputMode = 1, const QByteArray& settingsFile = {})
     {
@@ -57,14 +63,15 @@ struct Fixture {
         folders.setUpFolders();
         desktop.addWindow(kWriter, QStringLiteral("Writer"), QStringLiteral("writer"));
         desktop.addWindow(kBrowser, QStringLiteral("Browser"), QStringLiteral("browser"));
-        window = std::make_unique<ui::TMainFrm>(folders, &desktop);
-        window->settings().setInteger(SettingKey::TrTimer, 10);
-        window->settings().setInteger(SettingKey::PaTimer, 10);
-        window->SwitchInputMode(inputMode);
+        bench = std::make_unique<ui::Workbench>(folders, ui::DesktopServices{&desktop, &opener});
+        window = &bench->window();
+        bench->settings().setInteger(SettingKey::TrTimer, 10);
+        bench->settings().setInteger(SettingKey::PaTimer, 10);
+        bench->inputModes().switchInputMode(core::inputModeFromNumber(inputMode));
         QGuiApplication::clipboard()->setText(kBefore);
     }
 
-    ~Fixture() { window->settings().setDiscardSettings(true); }
+    ~Fixture() { bench->settings().setDiscardSettings(true); }
 
     /// A PAD built now, shown without its own event loop.
     std::unique_ptr<TPadFrm> openPad()
@@ -82,7 +89,7 @@ struct Fixture {
     {
         desktop.setApplicationActive(false);
         desktop.setForegroundWindow(target);
-        return QTest::qWaitFor([this, target] { return window->transfer()->targetWindow() == target; }, 500);
+        return QTest::qWaitFor([this, target] { return bench->transfer().targetWindow() == target; }, 500);
     }
 };
 
@@ -163,11 +170,12 @@ private Q_SLOTS:
         QCOMPARE(pad->indicator()->colour(), QColor(Qt::white));
         QCOMPARE(pad->tabs()->currentIndex(), page);
         QCOMPARE(pad->tabs()->tabText(0), romajiCaption);
-        QCOMPARE(pad->tabs()->tabText(1), f.window->keyPanelColumn()->tabs()->tabText(1));
+        QCOMPARE(
+            pad->tabs()->tabText(1), test::child<ui::KeyPanelColumn>(f.window, "KeyPanelColumn")->tabs()->tabText(1));
         QCOMPARE(pad->tabs()->tabText(2), u"発音記号"_qs);
         QCOMPARE(!pad->romajiPanel()->replaceButton()->isHidden(), replaceButton);
-        for (ui::TableKeyPanel* panel :
-             {static_cast<ui::TableKeyPanel*>(pad->romajiPanel()), static_cast<ui::TableKeyPanel*>(pad->phoneticPanel())}) {
+        for (ui::TableKeyPanel* panel : {static_cast<ui::TableKeyPanel*>(pad->romajiPanel()),
+                 static_cast<ui::TableKeyPanel*>(pad->phoneticPanel())}) {
             QVERIFY(panel->directInputBox()->isHidden());
             QVERIFY(panel->triggerReturnBox()->isHidden());
         }
@@ -250,7 +258,7 @@ private Q_SLOTS:
             QTest::keyClick(window, Qt::Key_Return);
         });
         QTest::keyClick(pad->inputLine(), 'S', Qt::ShiftModifier);
-        QCOMPARE(opened, QStringLiteral("CandFrm"));
+        QCOMPARE(opened, QStringLiteral("PhoneticCandidateWindow"));
         QCOMPARE(pad->inputLine()->text(), QString(QChar(0x0283)));
 
         pad->tabs()->setCurrentIndex(TPadFrm::RomajiPage);
@@ -398,7 +406,7 @@ private Q_SLOTS:
         QVERIFY(rtf.contains("\\fcharset204"));
         QCOMPARE(pad->inputLine()->font().pointSize(), 16);
         // The main window's size is not the PAD's business.
-        QCOMPARE(f.window->settings().integer(SettingKey::UsrMainFontSize), 18);
+        QCOMPARE(f.bench->settings().integer(SettingKey::UsrMainFontSize), 18);
     }
 
     void typedSizesAreTakenAsTyped_data()
@@ -431,12 +439,12 @@ private Q_SLOTS:
         Fixture f(2, "RusTWFlg,0\r\n");
         const auto pad = f.openPad();
         ui::ScreenKeyboard* keyboard = pad->screenKeyboard();
-        QVERIFY(keyboard != f.window->screenKeyboard());
+        QVERIFY(keyboard != test::child<ui::ScreenKeyboard>(f.window, "ScreenKeyboard"));
         QCOMPARE(keyboard->layout(), core::ScriptLayout::RussianStandard);
         QCOMPARE(keyboard->keyCaption(13), u"й"_qs);
         keyboard->capsButton()->click();
         QCOMPARE(keyboard->keyCaption(13), u"Й"_qs);
-        QVERIFY(!f.window->screenKeyboard()->isCapsDown());
+        QVERIFY(!test::child<ui::ScreenKeyboard>(f.window, "ScreenKeyboard")->isCapsDown());
         keyboard->capsButton()->click();
         QCOMPARE(keyboard->keyCaption(13), u"й"_qs);
         // Legends start at 11 points on the PAD's keyboard.
@@ -471,7 +479,7 @@ private Q_SLOTS:
         keyboard->capsButton()->click();
         QTest::mouseClick(keyboard, Qt::LeftButton, {}, keyboard->keyRect(25).center());
         QCOMPARE(pad->inputLine()->text(), keyboard->keyCaption(25).trimmed());
-        QCOMPARE(f.window->foreignArea()->toPlainText(), QString());
+        QCOMPARE(test::child<QPlainTextEdit>(f.window, "ForeignArea")->toPlainText(), QString());
     }
 
     void replacementRewritesTheInputLine()
@@ -492,50 +500,50 @@ private Q_SLOTS:
         QVERIFY(f.switchTo(kWriter));
         const auto pad = f.openPad();
         pad->autoPasteBox()->click();
-        QVERIFY(!f.window->settings().flag(SettingKey::AutoPasteFlg));
-        QVERIFY(!f.window->transfer()->hasTarget());
+        QVERIFY(!f.bench->settings().flag(SettingKey::AutoPasteFlg));
+        QVERIFY(!f.bench->transfer().hasTarget());
         pad->autoPasteBox()->click();
-        QVERIFY(f.window->settings().flag(SettingKey::AutoPasteFlg));
+        QVERIFY(f.bench->settings().flag(SettingKey::AutoPasteFlg));
     }
 
     void f7HidesTheMainWindowClosesTheWordBookAndComesBackWhereItWas()
     {
         Fixture f;
         f.window->show();
-        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        const QStringList books = QDir(f.window->folders().currentWordBookFolder())
+        QVERIFY(QTest::qWaitForWindowActive(f.window));
+        const QStringList books = QDir(f.bench->folders().currentWordBookFolder())
                                       .entryList({QStringLiteral("*.utx")}, QDir::Files, QDir::Name);
         QVERIFY(!books.isEmpty());
-        QVERIFY(f.window->wordBooks()->openWordBook(books.constFirst()));
-        QVERIFY(f.window->findChild<QAction*>(QStringLiteral("WordRegister"))->isEnabled());
+        QVERIFY(f.bench->wordBooks().openWordBook(books.constFirst()));
+        QVERIFY(test::child<QAction>(&f.bench->wordBooks(), "WordRegister")->isEnabled());
 
         QPoint firstPlace;
         bool mainHidden = false;
         bool bookClosed = false;
         PadDriver first([&](TPadFrm* pad) {
             mainHidden = !f.window->isVisible();
-            bookClosed = !f.window->findChild<QAction*>(QStringLiteral("WordRegister"))->isEnabled();
+            bookClosed = !test::child<QAction>(&f.bench->wordBooks(), "WordRegister")->isEnabled();
             pad->move(pad->pos() + QPoint(-90, 40));
             firstPlace = pad->pos();
             pad->autoPasteBox()->setChecked(false);
             pad->close();
         });
-        QTest::keyClick(f.window.get(), Qt::Key_F7);
+        QTest::keyClick(f.window, Qt::Key_F7);
         QVERIFY(first.ran());
         QVERIFY(mainHidden);
         QVERIFY(bookClosed);
         QVERIFY(f.window->isVisible());
         QCOMPARE(f.window->padPosition(), std::optional<QPoint>(firstPlace));
         // The main window's box follows what the PAD left.
-        QVERIFY(!f.window->commandPanel()->autoPasteBox()->isChecked());
-        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QVERIFY(!test::child<QCheckBox>(f.window, "AutoPasteBox")->isChecked());
+        QVERIFY(QTest::qWaitForWindowActive(f.window));
 
         QPoint secondPlace;
         PadDriver second([&](TPadFrm* pad) {
             secondPlace = pad->pos();
             pad->close();
         });
-        QTest::keyClick(f.window.get(), Qt::Key_F7);
+        QTest::keyClick(f.window, Qt::Key_F7);
         QVERIFY(second.ran());
         QCOMPARE(secondPlace, firstPlace);
         QVERIFY(f.window->isVisible());
@@ -547,7 +555,7 @@ private Q_SLOTS:
         QVERIFY(f.switchTo(kWriter));
         f.desktop.setApplicationActive(true);
         f.window->show();
-        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(f.window));
         QString openingTitle;
         QColor openingColour;
         QString trackedTitle;
@@ -568,7 +576,7 @@ private Q_SLOTS:
             f.desktop.setApplicationActive(true);
             pad->close();
         });
-        QTest::keyClick(f.window.get(), Qt::Key_F7);
+        QTest::keyClick(f.window, Qt::Key_F7);
         QVERIFY(driver.ran());
         QCOMPARE(openingTitle, u"PADモード"_qs);
         QCOMPARE(openingColour, QColor(Qt::white));
@@ -581,23 +589,24 @@ private Q_SLOTS:
     void listButtonsOpenTheHtmlListsOfTheCandidateFiles()
     {
         Fixture f(1);
-        QStringList opened;
-        f.window->setFileOpener([&opened](const QString& path) {
-            opened.append(QFileInfo(path).fileName());
-            return true;
-        });
-        const QString tables = f.window->folders().currentTableFolder();
+        const auto opened = [&f] {
+            QStringList names;
+            for (const QString& path : f.opener.openedFiles())
+                names.append(QFileInfo(path).fileName());
+            return names;
+        };
+        const QString tables = f.bench->folders().currentTableFolder();
         const QString listPage
-            = QFileInfo(f.window->settings().text(SettingKey::GaCandFile)).completeBaseName() + QStringLiteral(".html");
+            = QFileInfo(f.bench->settings().text(SettingKey::GaCandFile)).completeBaseName() + QStringLiteral(".html");
         const auto pad = f.openPad();
         pad->romajiPanel()->listButton()->click();
-        QVERIFY(opened.isEmpty()); // no list made yet: nothing to open
+        QVERIFY(opened().isEmpty()); // no list made yet: nothing to open
         QFile page(tables + QLatin1Char('/') + listPage);
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.close();
         pad->romajiPanel()->listButton()->click();
-        f.window->romajiPanel()->listButton()->click();
-        QCOMPARE(opened, (QStringList{listPage, listPage}));
+        test::child<ui::RomajiKeyPanel>(f.window, "RomajiKeyPanel")->listButton()->click();
+        QCOMPARE(opened(), (QStringList{listPage, listPage}));
     }
 };
 

@@ -6,9 +6,10 @@
 #include "platform/windowsystem.h"
 #include "support/pastetargetprocess.h"
 #include "support/testworld.h"
+#include "support/widgetlookup.h"
 #include "support/xserver.h"
-#include "ui/app/commandpanel.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/app/workbench.h"
 #include "ui/transfer/transfercontroller.h"
 #include "ui/transfer/transferindicator.h"
 
@@ -62,11 +63,12 @@ private Q_SLOTS:
         core::Folders folders(core::FolderRoots::fromEnvironment(QString()));
         folders.setUpFolders();
 
-        m_window = std::make_unique<ui::TMainFrm>(folders); // the window system of this desktop
-        QVERIFY(m_window->settings().flag(SettingKey::AutoPasteFlg));
-        QCOMPARE(m_window->settings().integer(SettingKey::TrTimer), kTrackingInterval);
+        m_bench = std::make_unique<ui::Workbench>(folders); // the window system of this desktop
+        m_window = &m_bench->window();
+        QVERIFY(m_bench->settings().flag(SettingKey::AutoPasteFlg));
+        QCOMPARE(m_bench->settings().integer(SettingKey::TrTimer), kTrackingInterval);
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Pelinor"));
         QVERIFY(indicator()->colour() != QColor(Qt::red));
     }
@@ -75,7 +77,7 @@ private Q_SLOTS:
     {
         QVERIFY2(m_target.start(kTargetTitle), "the paste target program starts");
         QVERIFY(m_system->activateWindow(m_target.window()));
-        QTRY_COMPARE(m_window->transfer()->targetWindow(), m_target.window());
+        QTRY_COMPARE(m_bench->transfer().targetWindow(), m_target.window());
         QCOMPARE(m_window->windowTitle(), kCaptionPrefix + kTargetTitle + kCaptionSuffix);
         QCOMPARE(indicator()->colour(), QColor(Qt::red));
         m_seenLines = m_target.mark();
@@ -118,7 +120,7 @@ private Q_SLOTS:
         QFETCH(QString, received);
         QFETCH(QByteArray, rtfEnd);
         QFETCH(QByteArray, workFileEnd);
-        QVERIFY2(m_window->transfer()->hasTarget(), "the target was taken");
+        QVERIFY2(m_bench->transfer().hasTarget(), "the target was taken");
 
         // Nothing may have arrived since the last case looked.
         const QStringList unexpected = m_target.linesSince(m_seenLines);
@@ -127,22 +129,22 @@ private Q_SLOTS:
 
         comeBackToTheMainWindow();
         chooseTransferMode(mode);
-        QCOMPARE(m_window->settings().integer(SettingKey::TransMode), mode);
+        QCOMPARE(m_bench->settings().integer(SettingKey::TransMode), mode);
         // Both areas hold text, so a mode that read the other area would send the other text.
-        m_window->foreignArea()->setPlainText(kForeignText);
-        m_window->phoneticArea()->setText(kPhoneticText);
+        test::child<QPlainTextEdit>(m_window, "ForeignArea")->setPlainText(kForeignText);
+        test::child<QLineEdit>(m_window, "PhoneticArea")->setText(kPhoneticText);
         // The focus rests in the area that the mode does not read: the transfer has to go to its own area.
         if (mode > 10)
-            m_window->foreignArea()->setFocus();
+            test::child<QPlainTextEdit>(m_window, "ForeignArea")->setFocus();
         else
-            m_window->phoneticArea()->setFocus();
+            test::child<QLineEdit>(m_window, "PhoneticArea")->setFocus();
         // What an earlier transfer or another program left on the clipboard must not be what arrives.
         QGuiApplication::clipboard()->setText(kStaleClipboard);
 
         // The field keeps what earlier cases pasted; this case's paste goes at its end.
         const QString before = m_target.lastText();
         const qsizetype mark = m_target.mark();
-        QTest::keyClick(m_window.get(), Qt::Key_F9);
+        QTest::keyClick(m_window, Qt::Key_F9);
 
         QVERIFY2(m_target.waitForLine(mark, QStringLiteral("text ")), "the target's field changes");
         const QStringList arrived = m_target.linesSince(mark);
@@ -173,36 +175,40 @@ private Q_SLOTS:
     void withoutAutomaticPasteTheTextWaitsOnTheClipboard()
     {
         comeBackToTheMainWindow();
-        QCheckBox* autoPaste = m_window->commandPanel()->autoPasteBox();
+        QCheckBox* autoPaste = test::child<QCheckBox>(m_window, "AutoPasteBox");
         QVERIFY(autoPaste->isChecked());
         autoPaste->click();
-        QVERIFY(!m_window->settings().flag(SettingKey::AutoPasteFlg));
+        QVERIFY(!m_bench->settings().flag(SettingKey::AutoPasteFlg));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Pelinor"));
         QVERIFY(indicator()->colour() != QColor(Qt::red));
 
         chooseTransferMode(4);
-        m_window->foreignArea()->setPlainText(kForeignText);
+        test::child<QPlainTextEdit>(m_window, "ForeignArea")->setPlainText(kForeignText);
         QGuiApplication::clipboard()->setText(kStaleClipboard);
         const qsizetype mark = m_target.mark();
-        QTest::keyClick(m_window.get(), Qt::Key_F9);
+        QTest::keyClick(m_window, Qt::Key_F9);
 
         QTRY_COMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("&#1076;&#1072;"));
         // Give a paste that should not come the time it would take, then look.
-        QTest::qWait(2 * m_window->settings().integer(SettingKey::PaTimer));
+        QTest::qWait(2 * m_bench->settings().integer(SettingKey::PaTimer));
         QCOMPARE(m_target.linesSince(mark), QStringList());
         QVERIFY(m_window->isActiveWindow());
-        QVERIFY(!m_window->transfer()->hasTarget());
+        QVERIFY(!m_bench->transfer().hasTarget());
     }
 
     void cleanupTestCase()
     {
         if (m_window)
             m_window->close();
-        m_window.reset();
+        m_bench.reset();
+        m_window = nullptr;
     }
 
 private:
-    ui::TransferIndicator* indicator() const { return m_window->commandPanel()->indicator(); }
+    ui::TransferIndicator* indicator() const
+    {
+        return test::child<ui::TransferIndicator>(m_window, "TransferIndicator");
+    }
 
     void comeBackToTheMainWindow()
     {
@@ -212,19 +218,13 @@ private:
 
     void chooseTransferMode(int mode)
     {
-        const QString name = QStringLiteral("TransferMode%1").arg(mode);
-        for (QAction* item : m_window->menus().transferModes) {
-            if (item->objectName() == name) {
-                item->trigger();
-                return;
-            }
-        }
-        QFAIL(qPrintable(QStringLiteral("no menu item ") + name));
+        test::child<QAction>(m_window, QStringLiteral("TransferMode%1").arg(mode))->trigger();
     }
 
     std::unique_ptr<platform::WindowSystem> m_system;
     std::unique_ptr<test::TestWorld> m_world;
-    std::unique_ptr<ui::TMainFrm> m_window;
+    std::unique_ptr<ui::Workbench> m_bench;
+    ui::TMainFrm* m_window = nullptr;
     test::PasteTargetProcess m_target;
     qsizetype m_seenLines = 0;
 };

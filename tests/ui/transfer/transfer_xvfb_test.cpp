@@ -35,8 +35,7 @@ private Q_SLOTS:
         core::Settings settings;
         settings.setInteger(core::SettingKey::TrTimer, 50);
         const core::Folders folders(core::FolderRoots{world.path(QStringLiteral("appdata")),
-                                                      world.path(QStringLiteral("prog")),
-                                                      world.path(QStringLiteral("docs"))});
+            world.path(QStringLiteral("prog")), world.path(QStringLiteral("docs"))});
         QDir().mkpath(folders.systemFolder());
 
         QWidget window;
@@ -52,8 +51,8 @@ private Q_SLOTS:
         window.resize(400, 300);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        ui::TransferController controller(settings, folders, *system,
-                                          {foreign, phonetic, indicator, autoPaste, modeDisplay, &window});
+        ui::TransferController controller(
+            settings, folders, *system, {foreign, phonetic, indicator, autoPaste, modeDisplay, &window});
 
         // The other program comes to the front: it becomes the target.
         test::PasteTargetProcess other;
@@ -71,7 +70,7 @@ private Q_SLOTS:
             QTest::sendKeyEvent(QTest::Click, foreign, Qt::Key_unknown, QString(c), Qt::NoModifier);
         QCOMPARE(foreign->toPlainText(), QStringLiteral("да"));
 
-        controller.TransferTxt1();
+        controller.transferText();
 
         QVERIFY(other.waitForLine(0, QStringLiteral("text ")));
         QCOMPARE(other.lastText(), QStringLiteral("да"));

@@ -1,6 +1,7 @@
 #include "core/app/folders.h"
 #include "core/app/settings.h"
 #include "platform/fake/fakewindowsystem.h"
+#include "support/messageboxes.h"
 #include "support/tempworld.h"
 #include "ui/transfer/transfercontroller.h"
 #include "ui/transfer/transferindicator.h"
@@ -29,35 +30,12 @@ const QString kBefore = QStringLiteral("before the transfer");
 constexpr WindowHandle kWriter = 1001;
 constexpr WindowHandle kBrowser = 1002;
 
-/// Answers every message box of the transfer with "Yes" and keeps its text.
-class MessageCatcher : public QObject {
-public:
-    MessageCatcher()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(w);
-                if (box && box->isVisible() && box->objectName() == QStringLiteral("TransferMessage")) {
-                    m_texts.append(box->text());
-                    box->button(QMessageBox::Yes)->click();
-                }
-            }
-        });
-        m_timer.start(10);
-    }
-    QStringList texts() const { return m_texts; }
-
-private:
-    QTimer m_timer;
-    QStringList m_texts;
-};
-
 /// The main window's transfer widgets around a controller, on a scripted desktop with a writer and a browser.
 struct Fixture {
     test::TempWorld world;
     core::Settings settings;
-    core::Folders folders{core::FolderRoots{world.path(QStringLiteral("appdata")), world.path(QStringLiteral("prog")),
-                                            world.path(QStringLiteral("docs"))}};
+    core::Folders folders{core::FolderRoots{
+        world.path(QStringLiteral("appdata")), world.path(QStringLiteral("prog")), world.path(QStringLiteral("docs"))}};
     platform::FakeWindowSystem desktop;
     QWidget window;
     QPlainTextEdit* foreign = new QPlainTextEdit(&window);
@@ -81,8 +59,7 @@ struct Fixture {
 
     ui::TransferController& make()
     {
-        controller = std::make_unique<ui::TransferController>(
-            settings, folders, desktop,
+        controller = std::make_unique<ui::TransferController>(settings, folders, desktop,
             ui::TransferWidgets{foreign, phonetic, indicator, autoPaste, modeDisplay, &window});
         return *controller;
     }
@@ -101,7 +78,7 @@ struct Fixture {
     void transferMode(int mode)
     {
         settings.setInteger(SettingKey::TransMode, mode);
-        controller->TransferTxt1();
+        controller->transferText();
     }
 
     QString clipboardText() const { return QGuiApplication::clipboard()->text(); }
@@ -138,10 +115,10 @@ private Q_SLOTS:
                                             << false;
         QTest::newRow("2 work file, line break") << 2 << QStringLiteral("a\nb") << -1 << 0 << QStringLiteral("a\nb")
                                                  << QByteArray("\\fs36\\u97?\\u13?\\u10?\\u98?}") << true;
-        QTest::newRow("3 hex, selection of three") << 3 << privet << 1 << 3
-                                                   << QStringLiteral("&#x0440;&#x0438;&#x0432;") << QByteArray() << false;
-        QTest::newRow("4 decimal, whole text") << 4 << kDa << -1 << 0 << QStringLiteral("&#1076;&#1072;")
-                                               << QByteArray() << false;
+        QTest::newRow("3 hex, selection of three")
+            << 3 << privet << 1 << 3 << QStringLiteral("&#x0440;&#x0438;&#x0432;") << QByteArray() << false;
+        QTest::newRow("4 decimal, whole text")
+            << 4 << kDa << -1 << 0 << QStringLiteral("&#1076;&#1072;") << QByteArray() << false;
         QTest::newRow("5 text, selection") << 5 << privet << 0 << 2 << QStringLiteral("пр") << QByteArray() << false;
         QTest::newRow("11 phonetic rich") << 11 << QStringLiteral("ə") << -1 << 0 << QStringLiteral("ə")
                                           << QByteArray("\\fcharset0 Segoe UI;}}\\viewkind4\\uc1\\pard\\f0"
@@ -149,10 +126,10 @@ private Q_SLOTS:
                                           << true;
         QTest::newRow("12 phonetic hex, pair") << 12 << QStringLiteral("\U0001D11E") << -1 << 0
                                                << QStringLiteral("&#xD834;&#xDD1E;") << QByteArray() << false;
-        QTest::newRow("13 phonetic decimal, selection") << 13 << QStringLiteral("ʃə") << 1 << 1
-                                                        << QStringLiteral("&#601;") << QByteArray() << false;
-        QTest::newRow("14 phonetic text") << 14 << QStringLiteral("ˈʃɪp") << -1 << 0 << QStringLiteral("ˈʃɪp")
-                                          << QByteArray() << false;
+        QTest::newRow("13 phonetic decimal, selection")
+            << 13 << QStringLiteral("ʃə") << 1 << 1 << QStringLiteral("&#601;") << QByteArray() << false;
+        QTest::newRow("14 phonetic text")
+            << 14 << QStringLiteral("ˈʃɪp") << -1 << 0 << QStringLiteral("ˈʃɪp") << QByteArray() << false;
     }
 
     void eachModePutsItsContentAndKeepsOrShowsTheSelection()
@@ -208,8 +185,8 @@ private Q_SLOTS:
                 QCOMPARE(f.phonetic->selectionStart(), selStart);
             QVERIFY(!f.foreign->textCursor().hasSelection());
         } else {
-            QCOMPARE(f.foreign->textCursor().selectedText().replace(QChar(0x2029), QLatin1Char('\n')),
-                     expectedSelection);
+            QCOMPARE(
+                f.foreign->textCursor().selectedText().replace(QChar(0x2029), QLatin1Char('\n')), expectedSelection);
             if (selStart >= 0)
                 QCOMPARE(f.foreign->textCursor().selectionStart(), selStart);
             QVERIFY(!f.phonetic->hasSelectedText());
@@ -284,7 +261,7 @@ private Q_SLOTS:
         QCOMPARE(f.switchTo(candidate), taken);
         QCOMPARE(f.controller->targetWindow(), taken ? candidate : kWriter);
         QCOMPARE(f.window.windowTitle(),
-                 taken ? QStringLiteral("Pelinor    転送先：[ ") + title + QStringLiteral(" ]") : writerCaption);
+            taken ? QStringLiteral("Pelinor    転送先：[ ") + title + QStringLiteral(" ]") : writerCaption);
     }
 
     void targetShowsInIndicatorAndCaptionUntilAutoPasteIsSwitchedOff()
@@ -348,7 +325,8 @@ private Q_SLOTS:
         f.transferMode(3);
         QCOMPARE(f.desktop.log(), QStringList{QStringLiteral("activate 1001 ok")});
         QVERIFY(f.controller->pasteTimer()->isActive());
-        QTRY_COMPARE(f.desktop.log(), (QStringList{QStringLiteral("activate 1001 ok"), QStringLiteral("paste 1001 Ctrl+V")}));
+        QTRY_COMPARE(
+            f.desktop.log(), (QStringList{QStringLiteral("activate 1001 ok"), QStringLiteral("paste 1001 Ctrl+V")}));
         QTest::qWait(50);
         QCOMPARE(f.desktop.log().size(), 2);
         QCOMPARE(f.clipboardText(), QStringLiteral("&#x0434;&#x0430;"));
@@ -397,7 +375,8 @@ private Q_SLOTS:
         QFETCH(bool, closed);
         Fixture f;
         f.make();
-        MessageCatcher messages;
+        // The transfer's own message boxes are answered with "Yes".
+        test::MessageBoxCatcher messages(QStringLiteral("TransferMessage"), 10);
         QVERIFY(f.switchTo(kWriter));
         f.comeBack();
         if (closed)
@@ -479,7 +458,8 @@ private Q_SLOTS:
         QDir(f.folders.systemFolder()).removeRecursively();
         f.world.writeBytes(QStringLiteral("appdata/Norvanta/Pelinor/Sys"), "not a folder");
         f.foreign->setPlainText(kDa);
-        MessageCatcher messages;
+        // The transfer's own message boxes are answered with "Yes".
+        test::MessageBoxCatcher messages(QStringLiteral("TransferMessage"), 10);
 
         f.transferMode(2);
         QTest::qWait(50);
@@ -512,12 +492,9 @@ private Q_SLOTS:
     {
         Fixture f;
         f.make();
-        bool padOpen = true;
         QWidget pad;
         pad.setWindowTitle(QStringLiteral("PAD"));
         ui::TransferIndicator padIndicator;
-        f.controller->setFormOpenQuery(
-            [&padOpen](const QString& name) { return padOpen && name == QStringLiteral("PadFrm"); });
         f.controller->setPadWidgets({&pad, &padIndicator});
 
         QVERIFY(f.switchTo(kWriter));
@@ -530,7 +507,7 @@ private Q_SLOTS:
         QCOMPARE(pad.windowTitle(), QStringLiteral("Pelinor"));
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Pelinor"));
 
-        padOpen = false;
+        f.controller->setPadWidgets({}); // the PAD has closed
         f.controller->setAutoPaste(true);
         QVERIFY(f.switchTo(kBrowser));
         QCOMPARE(pad.windowTitle(), QStringLiteral("Pelinor"));

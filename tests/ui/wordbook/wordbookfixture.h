@@ -5,6 +5,7 @@
 #include "core/wordbook/wordbook.h"
 #include "core/wordbook/wordbookfile.h"
 #include "platform/fake/fakeshellopener.h"
+#include "support/messageboxes.h"
 #include "support/tempworld.h"
 #include "ui/wordbook/wordbookcontroller.h"
 #include "ui/wordbook/wordentrydialogs.h"
@@ -26,37 +27,6 @@
 #include <memory>
 
 namespace pelinor::test {
-
-/// Runs `action` on the next modal window for which `accept` holds, from the event loop of whatever
-/// modal loop is running by then.
-inline void whenModal(
-    std::function<void(QWidget*)> action, std::function<bool(QWidget*)> accept = [](QWidget*) { return true; })
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, action = std::move(action), accept = std::move(accept)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || !accept(modal))
-            return;
-        timer->stop();
-        timer->deleteLater();
-        action(modal);
-    });
-    timer->start();
-}
-
-/// Answers the next message box with `button` and hands its text to `seen` when given.
-inline void answerMessage(QMessageBox::StandardButton button, QString* seen = nullptr)
-{
-    whenModal(
-        [button, seen](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (seen)
-                *seen = box->text();
-            box->button(button)->click();
-        },
-        [](QWidget* modal) { return qobject_cast<QMessageBox*>(modal) != nullptr; });
-}
 
 /// A word entry from its six texts and colour.
 inline core::WordEntry entry(const QString& foreign, const QString& phonetic = QString(),

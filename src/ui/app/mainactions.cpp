@@ -1,0 +1,62 @@
+#include "ui/app/mainactions.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QStyle>
+#include <QWidget>
+
+namespace pelinor::ui {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("pelinor::ui::TMainFrm", text);
+}
+
+} // namespace
+
+MainActions MainActions::build(QWidget* window)
+{
+    MainActions a;
+    struct Command {
+        QAction** action;
+        const char* name;
+        const char* caption;
+        const char* hint;
+        QKeySequence key;
+        QStyle::StandardPixmap glyph;
+    };
+    const Command commands[] = {
+        {&a.exit, "Exit", "閉る", nullptr, {}, QStyle::SP_DialogCloseButton},
+        {&a.clear, "Clear", "ｸﾘｱ", "F2キー", QKeySequence(Qt::Key_F2), QStyle::SP_DialogResetButton},
+        {&a.registerWord, "RegisterWord", "登録", "F4キー", QKeySequence(Qt::Key_F4), QStyle::SP_FileDialogNewFolder},
+        {&a.modifyWord, "EditWord", "編集", "F5キー", QKeySequence(Qt::Key_F5), QStyle::SP_FileDialogDetailedView},
+        {&a.search, "Search", "検索", "F6キー", QKeySequence(Qt::Key_F6), QStyle::SP_FileDialogContentsView},
+        {&a.pad, "Pad", "PAD", "F7キー", QKeySequence(Qt::Key_F7), QStyle::SP_ComputerIcon},
+        {&a.option, "Settings", "設定", "F8キー", QKeySequence(Qt::Key_F8), QStyle::SP_FileDialogListView},
+        {&a.transfer, "Transfer", "転送", "F9キー", QKeySequence(Qt::Key_F9), QStyle::SP_ArrowRight},
+    };
+    for (const Command& c : commands) {
+        auto* action = new QAction(window->style()->standardIcon(c.glyph), tr(c.caption), window);
+        action->setObjectName(QString::fromLatin1(c.name));
+        if (c.hint)
+            action->setToolTip(tr(c.hint));
+        action->setShortcut(c.key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(action);
+        *c.action = action;
+    }
+
+    a.focusSwitch = new QAction(window);
+    a.focusSwitch->setShortcut(QKeySequence(Qt::Key_F1));
+    a.focusSwitch->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(a.focusSwitch);
+
+    // The windows behind these commands are not part of the program yet.
+    for (QAction* pending : {a.search, a.option})
+        pending->setEnabled(false);
+    return a;
+}
+
+} // namespace pelinor::ui

@@ -1,0 +1,137 @@
+#include "ui/app/workbench.h"
+
+#include "core/app/inputmodecontroller.h"
+#include "core/app/shippedfiles.h"
+#include "core/app/versionmarker.h"
+#include "platform/shellopener.h"
+#include "platform/windowsystem.h"
+#include "ui/app/tmainfrm.h"
+#include "ui/input/triggerkeyinput.h"
+#include "ui/transfer/transfercontroller.h"
+#include "ui/wordbook/wordbookcontroller.h"
+
+#include <QMessageBox>
+#include <QTimer>
+
+namespace pelinor::ui {
+
+using core::SettingKey;
+
+Workbench::Workbench(const core::Folders& folders, DesktopServices services)
+    : m_folders(folders)
+    , m_windowSystem(services.windowSystem)
+    , m_shellOpener(services.shellOpener)
+{
+    if (!m_windowSystem) {
+        m_ownWindowSystem = platform::createWindowSystem();
+        m_windowSystem = m_ownWindowSystem.get();
+    }
+    if (!m_shellOpener) {
+        m_ownShellOpener = platform::createShellOpener();
+        m_shellOpener = m_ownShellOpener.get();
+    }
+    loadSettings();
+    updateShippedFiles();
+    loadPhoneticTables();
+    buildControllers();
+    connectControllers();
+    start();
+}
+
+Workbench::~Workbench()
+{
+    // The controllers work on the window's controls, so they go before it.
+    m_wordBooks.reset();
+    m_transfer.reset();
+    m_window.reset();
+}
+
+void Workbench::loadSettings()
+{
+    // The defaults first, then the file over them. The start-up keyboard layout stays the user's own: the
+    // program never replaces it at the system level.
+    m_settings.setDefaults();
+    m_settings.setVersionMarkerName(core::versionMarkerName(core::programVersion()));
+    QString error;
+    if (!m_settings.load(m_folders.settingsFile(), &error))
+        QMessageBox::warning(nullptr, QStringLiteral("Pelinor"), error, QMessageBox::Yes);
+    m_folders.setCurrentTableFolder(
+        m_settings.flag(SettingKey::SysTblFlg) ? m_folders.systemTableFolder() : m_folders.userTableFolder());
+}
+
+void Workbench::updateShippedFiles()
+{
+    // The first start of a version brings the user's copies of the shipped files up to date, as the stored
+    // TblOWFlg and NoSampleFlg say.
+    QString error;
+    core::updateShippedFilesOnNewVersion(m_folders, m_settings.versionMarkerName(),
+        m_settings.flag(SettingKey::TblOWFlg), m_settings.flag(SettingKey::NoSampleFlg), &error);
+    if (!error.isEmpty())
+        reportSystemWriteFailure(error);
+}
+
+void Workbench::loadPhoneticTables()
+{
+    // The foreign tables depend on the input mode and are loaded by its switch at start.
+    m_tables.phonetic().loadTableSet(m_folders.currentTableFolder(), m_settings.text(SettingKey::PhCandFile),
+        m_settings.text(SettingKey::PhUDBFile));
+}
+
+void Workbench::buildControllers()
+{
+    m_inputModes = std::make_unique<core::InputModeController>(m_settings, m_folders, m_tables);
+    m_triggerInput = std::make_unique<TriggerKeyInput>(m_tables, m_settings);
+    m_window = std::make_unique<TMainFrm>(MainWindowModel{.settings = m_settings,
+        .folders = m_folders,
+        .tables = m_tables,
+        .wordBook = m_wordBook,
+        .inputModes = *m_inputModes,
+        .triggerInput = *m_triggerInput,
+        .shellOpener = *m_shellOpener});
+    m_transfer
+        = std::make_unique<TransferController>(m_settings, m_folders, *m_windowSystem, m_window->transferWidgets());
+    // Constructed after the settings file was read: it takes the stored dictionary mode.
+    m_wordBooks = std::make_unique<WordBookController>(m_window->wordBookContext());
+}
+
+void Workbench::connectControllers()
+{
+    m_window->connectControllers(*m_transfer, *m_wordBooks);
+    QObject::connect(m_inputModes.get(), &core::InputModeController::scriptChanged, m_wordBooks.get(),
+        &WordBookController::onScriptChanged);
+    QObject::connect(m_window.get(), &TMainFrm::closing, m_window.get(), [this] { shutDown(); });
+}
+
+void Workbench::start()
+{
+    // The one switch to the stored mode lists the script's word books and loads its tables; the stored
+    // list layouts and dictionary mode come after it, because a script change leaves dictionary mode.
+    m_inputModes->start();
+    m_window->applyStoredLayout();
+    // Lines the tables had to leave out are shown once start-up has completed.
+    QTimer::singleShot(0, m_window.get(), [this] { m_window->reportSkippedTableLines(m_tables.skippedLines()); });
+}
+
+void Workbench::shutDown()
+{
+    m_tables.releaseTables();
+    m_wordBooks->clear();
+    // A reset asks to keep the settings file away.
+    if (m_settings.discardSettings())
+        return;
+    m_window->storeLiveState();
+    QString error;
+    if (!m_settings.save(m_folders.settingsFile(), &error))
+        reportSystemWriteFailure(error);
+}
+
+void Workbench::reportSystemWriteFailure(const QString& message)
+{
+    if (m_systemWriteFailureShown)
+        return;
+    m_systemWriteFailureShown = true;
+    QWidget* parent = m_window && m_window->isVisible() ? m_window.get() : nullptr;
+    QMessageBox::warning(parent, QStringLiteral("Pelinor"), message, QMessageBox::Yes);
+}
+
+} // namespace pelinor::ui

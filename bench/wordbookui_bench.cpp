@@ -6,9 +6,10 @@
 #include "core/app/settings.h"
 #include "core/wordbook/wordbook.h"
 #include "core/wordbook/wordbookfile.h"
-#include "ui/app/mainmenus.h"
+#include "platform/fake/fakeshellopener.h"
 #include "ui/wordbook/wordbookcontroller.h"
 #include "ui/wordbook/wordbooklistmodel.h"
+#include "ui/wordbook/wordlistpresenter.h"
 #include "ui/wordbook/wordlistmodel.h"
 #include "ui/wordbook/wordlistview.h"
 
@@ -16,7 +17,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
@@ -59,8 +59,7 @@ struct World {
         core::FolderRoots{dir.filePath(u"appdata"_qs), dir.filePath(u"program"_qs), dir.filePath(u"documents"_qs)}};
     core::Settings settings;
     core::WordBook book;
-    QMenuBar menuBar;
-    ui::MainMenus menus = ui::MainMenus::build(&menuBar);
+    platform::FakeShellOpener shellOpener;
     QWidget window;
     QLineEdit* phonetic = new QLineEdit(&window);
     QPlainTextEdit* foreign = new QPlainTextEdit(&window);
@@ -83,7 +82,7 @@ struct World {
         controller = std::make_unique<ui::WordBookController>(ui::WordBookContext{.settings = settings,
             .folders = folders,
             .wordBook = book,
-            .menus = menus,
+            .shellOpener = shellOpener,
             .titlePanel = title,
             .folderPanel = folder,
             .phoneticArea = phonetic,
@@ -111,9 +110,9 @@ void BM_OpenWordBookIntoWordList(benchmark::State& state)
     World world;
     if (!world.writeBigBook())
         state.SkipWithError("write failed");
-    world.controller->ListWordBooks();
+    world.controller->listWordBooks();
     for (auto _ : state) {
-        if (!world.controller->OpenWordBook(u"big.utx"_qs)
+        if (!world.controller->openWordBook(u"big.utx"_qs)
             || world.controller->wordListModel()->rowCount() != kEntryCount)
             state.SkipWithError("open failed");
         world.paintList();
@@ -125,8 +124,8 @@ void BM_SortWordListByForeignWord(benchmark::State& state)
     World world;
     if (!world.writeBigBook())
         state.SkipWithError("write failed");
-    world.controller->ListWordBooks();
-    world.controller->OpenWordBook(u"big.utx"_qs);
+    world.controller->listWordBooks();
+    world.controller->openWordBook(u"big.utx"_qs);
     world.controller->chooseDirection(true);
     int direction = 1;
     for (auto _ : state) {
@@ -142,8 +141,8 @@ void BM_AddEntryToLargeWordBook(benchmark::State& state)
     World world;
     if (!world.writeBigBook())
         state.SkipWithError("write failed");
-    world.controller->ListWordBooks();
-    world.controller->OpenWordBook(u"big.utx"_qs);
+    world.controller->listWordBooks();
+    world.controller->openWordBook(u"big.utx"_qs);
     core::WordEntry entry;
     entry.foreignWord = u"новое"_qs;
     entry.japanese = u"新しい"_qs;
@@ -151,8 +150,8 @@ void BM_AddEntryToLargeWordBook(benchmark::State& state)
         // What "追加 (F4)" does: append (file written), select, count.
         if (!world.controller->wordListModel()->appendEntry(entry))
             state.SkipWithError("append failed");
-        world.controller->selectEntry(world.book.entryCount());
-        world.controller->UpdateEntryCount();
+        world.controller->wordList().selectEntry(world.book.entryCount());
+        world.controller->updateEntryCount();
         world.paintList();
     }
 }
@@ -169,7 +168,7 @@ void BM_ListFolderOf500WordBooks(benchmark::State& state)
             state.SkipWithError("write failed");
     }
     for (auto _ : state) {
-        world.controller->ListWordBooks();
+        world.controller->listWordBooks();
         if (world.controller->wordBookListModel()->rowCount() != kBookCount)
             state.SkipWithError("listing failed");
     }

@@ -37,7 +37,6 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -167,20 +166,20 @@ void TMainFrm::buildActions()
         const char* caption;
         const char* hint;
         QKeySequence key;
-        QStyle::StandardPixmap glyph;
     };
     const Command commands[] = {
-        {&m_exitAction, "閉る", nullptr, {}, QStyle::SP_DialogCloseButton},
-        {&m_clearAction, "ｸﾘｱ", "F2キー", QKeySequence(Qt::Key_F2), QStyle::SP_DialogResetButton},
-        {&m_registerAction, "登録", "F4キー", QKeySequence(Qt::Key_F4), QStyle::SP_FileDialogNewFolder},
-        {&m_modifyAction, "編集", "F5キー", QKeySequence(Qt::Key_F5), QStyle::SP_FileDialogDetailedView},
-        {&m_searchAction, "検索", "F6キー", QKeySequence(Qt::Key_F6), QStyle::SP_FileDialogContentsView},
-        {&m_padAction, "PAD", "F7キー", QKeySequence(Qt::Key_F7), QStyle::SP_ComputerIcon},
-        {&m_optionAction, "設定", "F8キー", QKeySequence(Qt::Key_F8), QStyle::SP_FileDialogListView},
-        {&m_transferAction, "転送", "F9キー", QKeySequence(Qt::Key_F9), QStyle::SP_ArrowRight},
+        {&m_exitAction, "閉る", nullptr, {}},
+        {&m_clearAction, "ｸﾘｱ", "F2キー", QKeySequence(Qt::Key_F2)},
+        {&m_registerAction, "登録", "F4キー", QKeySequence(Qt::Key_F4)},
+        {&m_modifyAction, "編集", "F5キー", QKeySequence(Qt::Key_F5)},
+        {&m_searchAction, "検索", "F6キー", QKeySequence(Qt::Key_F6)},
+        {&m_padAction, "PAD", "F7キー", QKeySequence(Qt::Key_F7)},
+        {&m_optionAction, "設定", "F8キー", QKeySequence(Qt::Key_F8)},
+        {&m_transferAction, "転送", "F9キー", QKeySequence(Qt::Key_F9)},
     };
     for (const Command& c : commands) {
-        auto* action = new QAction(style()->standardIcon(c.glyph), tr(c.caption), this);
+        // The command bar gives the actions their pictures.
+        auto* action = new QAction(tr(c.caption), this);
         if (c.hint)
             action->setToolTip(tr(c.hint));
         action->setShortcut(c.key);

@@ -1,7 +1,7 @@
 // Loaded into a program with LD_PRELOAD by the start-up benchmark: at the first paint of a top-level
 // window it writes the monotonic clock and the processor time the process has used to the file
-// descriptor named by PELINOR_FIRST_PAINT_FD and ends the process. The program itself is not changed, so the benchmark
-// times the binary a user runs.
+// descriptor named by PELINOR_FIRST_PAINT_FD and ends the process. The program itself is not changed,
+// so the benchmark times the binary a user runs.
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -22,7 +22,6 @@
 #include <memory>
 
 using namespace pelinor;
-using core::SettingKey;
 
 namespace {
 

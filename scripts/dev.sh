@@ -8,6 +8,9 @@
 #   scripts/dev.sh fuzz [seconds]
 #                         builds the libFuzzer targets with clang in build-fuzz and runs each of them for
 #                         the given time (default 60 s) on its seed corpus
+#   scripts/dev.sh lint   lists the files that .clang-format would change and runs the checks of
+#                         .clang-tidy over the program, its tests and benchmarks
+# test, sanitize and fuzz build with warnings as errors, as CI does; run does not.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -24,6 +27,7 @@ packages=(
 )
 # The fuzz targets need clang's libFuzzer.
 fuzz_packages=(clang libclang-rt-14-dev)
+lint_packages=(clang-format clang-tidy)
 
 install_missing() {
     local missing=()
@@ -38,8 +42,12 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+configure() {
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${PELINOR_BUILD_TYPE:-RelWithDebInfo}" "$@"
+}
+
 build() {
-    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${PELINOR_BUILD_TYPE:-RelWithDebInfo}"
+    configure "$@"
     cmake --build "$build_dir" -j "$(nproc)"
 }
 
@@ -61,7 +69,7 @@ sanitize() {
     # -O1 keeps the instrumented tests quick to build and run; line tables are enough for the reports.
     cmake -S . -B "$dir" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
-        -DPELINOR_SANITIZE=ON -DPELINOR_BUILD_TESTS=ON -DPELINOR_BUILD_BENCH=OFF
+        -DPELINOR_SANITIZE=ON -DPELINOR_BUILD_TESTS=ON -DPELINOR_BUILD_BENCH=OFF -DPELINOR_WERROR=ON
     cmake --build "$dir" -j "$(nproc)"
     ctest --test-dir "$dir" --output-on-failure -j "$(nproc)" --timeout 600
 }
@@ -71,9 +79,53 @@ fuzz() {
     local dir=${PELINOR_FUZZ_BUILD_DIR:-build-fuzz}
     sanitizer_environment
     cmake -S . -B "$dir" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_COMPILER=clang++ -DPELINOR_FUZZ=ON
+        -DCMAKE_CXX_COMPILER=clang++ -DPELINOR_FUZZ=ON -DPELINOR_WERROR=ON
     cmake --build "$dir" -j "$(nproc)"
     bash fuzz/run.sh "$dir/fuzz" "$seconds"
+}
+
+# The C++ files under version control (all of them outside a git checkout), build folders left out.
+source_files() {
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        git ls-files -- '*.cpp' '*.h'
+    else
+        find src tests bench fuzz -name '*.cpp' -o -name '*.h'
+    fi
+}
+
+lint() {
+    local failed=0
+
+    echo "--- clang-format"
+    local unformatted
+    unformatted=$(source_files | xargs -P "$(nproc)" -n 8 sh -c \
+        'for f; do clang-format --dry-run --Werror "$f" >/dev/null 2>&1 || echo "$f"; done' sh | sort)
+    if [ -n "$unformatted" ]; then
+        echo "These files differ from .clang-format (clang-format -i <file> rewrites them):"
+        echo "$unformatted" | sed 's/^/  /'
+        failed=1
+    else
+        echo "all files formatted"
+    fi
+
+    echo "--- clang-tidy"
+    # clang-tidy needs the compile commands and the moc output of a configured build folder of its own
+    # (tests and benchmarks included); nothing is compiled.
+    local dir=${PELINOR_LINT_BUILD_DIR:-build-lint}
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELINOR_BUILD_TESTS=ON \
+        -DPELINOR_BUILD_BENCH=ON >/dev/null
+    local autogen
+    autogen=$(ninja -C "$dir" -t targets all | sed -n 's/^\([A-Za-z0-9_]*_autogen\): phony$/\1/p')
+    # shellcheck disable=SC2086
+    cmake --build "$dir" -j "$(nproc)" --target $autogen >/dev/null
+    if run-clang-tidy -p "$dir" -j "$(nproc)" -quiet "^$PWD/(src|tests|bench)/" >"$dir/clang-tidy.log" 2>&1; then
+        echo "no findings"
+    else
+        sed 's/\x1b\[[0-9;]*m//g' "$dir/clang-tidy.log" | grep -E '(warning|error): ' | sort -u
+        echo "clang-tidy found the above (whole output in $dir/clang-tidy.log)"
+        failed=1
+    fi
+    return "$failed"
 }
 
 case "${1:-}" in
@@ -84,7 +136,7 @@ run)
     ;;
 test)
     install_missing
-    build
+    build -DPELINOR_WERROR=ON
     ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" --timeout 300
     ;;
 sanitize)
@@ -95,8 +147,12 @@ fuzz)
     install_missing "${fuzz_packages[@]}"
     fuzz "${2:-60}"
     ;;
+lint)
+    install_missing "${lint_packages[@]}"
+    lint
+    ;;
 *)
-    echo "usage: $0 run|test|sanitize|fuzz [seconds]" >&2
+    echo "usage: $0 run|test|sanitize|fuzz [seconds]|lint" >&2
     exit 2
     ;;
 esac

@@ -117,7 +117,7 @@ private:
     void readLines()
     {
         m_pending += m_process.readAllStandardOutput();
-        qsizetype end;
+        qsizetype end = 0;
         while ((end = m_pending.indexOf('\n')) >= 0) {
             m_lines.append(QString::fromUtf8(m_pending.left(end)));
             m_pending.remove(0, end + 1);

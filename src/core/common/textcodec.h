@@ -21,7 +21,7 @@ QString decodeText(const QByteArray& bytes, TextEncoding* detected = nullptr);
 /// best fits (8160 8161 817C 8191 8192 81CA, which decode as ～ ∥ － ￠ ￡ ￢), any other character the code
 /// page lacks becomes "?", its default character. Half surrogates are left out. Callers that must not lose
 /// a character check fitsCp932() first.
-QByteArray encodeCp932(QStringView text);
+QByteArray encodeCp932(QStringView original);
 
 /// True when the text comes back unchanged from code page 932: no character is lost to "?" or to a best fit.
 bool fitsCp932(QStringView text);

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,14 +12,39 @@
 
 namespace pelinor::ui {
 
+namespace {
+
+/// The pictures of the command buttons, in button order, and of the transfer button.
+constexpr std::array<const char*, CommandPanel::kButtonCount> kCommandPictures{
+    "close", "clear", "register", "modify", "search", "pad", "option"};
+constexpr const char* kTransferPicture = "transfer";
+
+/// A command picture from the program's resources, in every size there is of it.
+QIcon commandPicture(const char* name)
+{
+    QIcon icon;
+    for (const int size : {16, 32, 128}) {
+        const QString file = QStringLiteral(":/commands/%1-%2.png").arg(QLatin1StringView(name)).arg(size);
+        if (QFile::exists(file))
+            icon.addFile(file, QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
+
 CommandPanel::CommandPanel(const std::array<QAction*, kButtonCount>& commands, QAction* transfer, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("CommandPanel"));
     // 560 wide as designed, with room for the transfer-mode label in the fonts of a Linux desktop.
     setFixedSize(580, 66);
-    for (int i = 0; i < kButtonCount; ++i)
-        m_buttons[static_cast<size_t>(i)] = makeButton(commands[static_cast<size_t>(i)], 6 + 48 * i);
+    for (int i = 0; i < kButtonCount; ++i) {
+        const auto index = static_cast<size_t>(i);
+        commands[index]->setIcon(commandPicture(kCommandPictures[index]));
+        m_buttons[index] = makeButton(commands[index], 6 + 48 * i);
+    }
+    transfer->setIcon(commandPicture(kTransferPicture));
     m_transferButton = makeButton(transfer, 386);
     m_transferButton->setObjectName(QStringLiteral("TransferButton"));
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QStyle>
 #include <QWidget>
 
 namespace pelinor::ui {
@@ -25,20 +24,20 @@ MainActions MainActions::build(QWidget* window)
         const char* caption;
         const char* hint;
         QKeySequence key;
-        QStyle::StandardPixmap glyph;
     };
     const Command commands[] = {
-        {&a.exit, "Exit", "閉る", nullptr, {}, QStyle::SP_DialogCloseButton},
-        {&a.clear, "Clear", "ｸﾘｱ", "F2キー", QKeySequence(Qt::Key_F2), QStyle::SP_DialogResetButton},
-        {&a.registerWord, "RegisterWord", "登録", "F4キー", QKeySequence(Qt::Key_F4), QStyle::SP_FileDialogNewFolder},
-        {&a.modifyWord, "EditWord", "編集", "F5キー", QKeySequence(Qt::Key_F5), QStyle::SP_FileDialogDetailedView},
-        {&a.search, "Search", "検索", "F6キー", QKeySequence(Qt::Key_F6), QStyle::SP_FileDialogContentsView},
-        {&a.pad, "Pad", "PAD", "F7キー", QKeySequence(Qt::Key_F7), QStyle::SP_ComputerIcon},
-        {&a.option, "Settings", "設定", "F8キー", QKeySequence(Qt::Key_F8), QStyle::SP_FileDialogListView},
-        {&a.transfer, "Transfer", "転送", "F9キー", QKeySequence(Qt::Key_F9), QStyle::SP_ArrowRight},
+        {&a.exit, "Exit", "閉る", nullptr, {}},
+        {&a.clear, "Clear", "ｸﾘｱ", "F2キー", QKeySequence(Qt::Key_F2)},
+        {&a.registerWord, "RegisterWord", "登録", "F4キー", QKeySequence(Qt::Key_F4)},
+        {&a.modifyWord, "EditWord", "編集", "F5キー", QKeySequence(Qt::Key_F5)},
+        {&a.search, "Search", "検索", "F6キー", QKeySequence(Qt::Key_F6)},
+        {&a.pad, "Pad", "PAD", "F7キー", QKeySequence(Qt::Key_F7)},
+        {&a.option, "Settings", "設定", "F8キー", QKeySequence(Qt::Key_F8)},
+        {&a.transfer, "Transfer", "転送", "F9キー", QKeySequence(Qt::Key_F9)},
     };
     for (const Command& c : commands) {
-        auto* action = new QAction(window->style()->standardIcon(c.glyph), tr(c.caption), window);
+        // The command bar gives the actions their pictures.
+        auto* action = new QAction(tr(c.caption), window);
         action->setObjectName(QString::fromLatin1(c.name));
         if (c.hint)
             action->setToolTip(tr(c.hint));

@@ -23,7 +23,6 @@
 namespace pelinor::ui {
 
 using core::SymbolLibraryGeometry;
-using core::SymbolLibraryPageId;
 
 namespace {
 

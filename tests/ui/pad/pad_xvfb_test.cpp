@@ -23,7 +23,6 @@
 #include <memory>
 
 using namespace pelinor;
-using core::SettingKey;
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "platform/fake/fakeshellopener.h"
 #include "ui/wordbook/wordbookcontroller.h"
 #include "ui/wordbook/wordbooklistmodel.h"
-#include "ui/wordbook/wordlistpresenter.h"
 #include "ui/wordbook/wordlistmodel.h"
+#include "ui/wordbook/wordlistpresenter.h"
 #include "ui/wordbook/wordlistview.h"
 
 #include <QApplication>

@@ -8,8 +8,9 @@
 #   scripts/dev.sh fuzz [seconds]
 #                         builds the libFuzzer targets with clang in build-fuzz and runs each of them for
 #                         the given time (default 60 s) on its seed corpus
-#   scripts/dev.sh lint   lists the files that .clang-format would change and runs the checks of
-#                         .clang-tidy over the program, its tests and benchmarks
+#   scripts/dev.sh lint [format]
+#                         lists the files that .clang-format would change and runs the checks of
+#                         .clang-tidy over the program, its tests and benchmarks ("format": the first only)
 # test, sanitize and fuzz build with warnings as errors, as CI does; run does not.
 set -euo pipefail
 
@@ -94,6 +95,7 @@ source_files() {
 }
 
 lint() {
+    local what=${1:-all}
     local failed=0
 
     echo "--- clang-format"
@@ -107,6 +109,8 @@ lint() {
     else
         echo "all files formatted"
     fi
+
+    [ "$what" = format ] && return "$failed"
 
     echo "--- clang-tidy"
     # clang-tidy needs the compile commands and the moc output of a configured build folder of its own
@@ -149,7 +153,7 @@ fuzz)
     ;;
 lint)
     install_missing "${lint_packages[@]}"
-    lint
+    lint "${2:-all}"
     ;;
 *)
     echo "usage: $0 run|test|sanitize|fuzz [seconds]|lint" >&2

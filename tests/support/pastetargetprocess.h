@@ -22,7 +22,7 @@ public:
     /// Starts the program with that window title and WM_CLASS (and instance name, when given); true once its
     /// window is shown.
     bool start(const QString& title, const QString& windowClass = QStringLiteral("Receiver"),
-               const QString& instance = QString())
+        const QString& instance = QString())
     {
 #ifdef PELINOR_PASTE_TARGET
         QStringList arguments{QStringLiteral("--title"), title, QStringLiteral("--class"), windowClass};
@@ -50,7 +50,10 @@ public:
         m_process.waitForFinished(5000);
     }
 
-    platform::WindowHandle window() const { return m_window; }
+    platform::WindowHandle window() const
+    {
+        return m_window;
+    }
     /// The number of lines received so far.
     qsizetype mark()
     {

@@ -102,8 +102,7 @@ private:
 
 /// The main() of a test that needs real windows: starts the X server, then the application, then runs the
 /// test object `Test`. `applicationName` names the class part of WM_CLASS of the test's own windows.
-template <typename Test>
-int runOnXServer(int argc, char** argv, const QString& applicationName = QString())
+template <typename Test> int runOnXServer(int argc, char** argv, const QString& applicationName = QString())
 {
     XServer server;
     QString error;

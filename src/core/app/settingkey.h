@@ -97,16 +97,16 @@ inline constexpr std::size_t kSettingCount = 78;
 /// What kind of value a key holds and how it is written.
 enum class SettingType {
     Integer, ///< decimal, possibly negative
-    Text,    ///< written between double quotes
-    Colour,  ///< "#RRGGBB", upper-case hexadecimal
-    Flag,    ///< 1 or 0
+    Text, ///< written between double quotes
+    Colour, ///< "#RRGGBB", upper-case hexadecimal
+    Flag, ///< 1 or 0
 };
 
 /// How an integer value that is present in the file is taken.
 enum class IntegerRule {
-    Plain,       ///< a value that does not parse gives the key's invalid value
+    Plain, ///< a value that does not parse gives the key's invalid value
     KeepCurrent, ///< a value that does not parse leaves the value the record holds
-    Extent,      ///< a size added to the origin key's value; the record holds the far edge
+    Extent, ///< a size added to the origin key's value; the record holds the far edge
 };
 
 /// Everything the settings record needs to know about one key: loading, saving and defaults are all
@@ -129,31 +129,42 @@ struct SettingInfo {
     ColourRgb defaultColour() const
     {
         return ColourRgb{static_cast<quint8>((defaultNumber >> 16) & 0xFF),
-                         static_cast<quint8>((defaultNumber >> 8) & 0xFF),
-                         static_cast<quint8>(defaultNumber & 0xFF)};
+            static_cast<quint8>((defaultNumber >> 8) & 0xFF), static_cast<quint8>(defaultNumber & 0xFF)};
     }
 };
 
 namespace settingtable {
 
 constexpr SettingInfo integerEntry(SettingKey key, std::u16string_view name, int defaultValue, int invalidValue,
-                                   int minimum = std::numeric_limits<int>::min())
+    int minimum = std::numeric_limits<int>::min())
 {
-    return {.key = key, .name = name, .type = SettingType::Integer, .defaultNumber = defaultValue,
-            .invalidNumber = invalidValue, .minimum = minimum};
+    return {.key = key,
+        .name = name,
+        .type = SettingType::Integer,
+        .defaultNumber = defaultValue,
+        .invalidNumber = invalidValue,
+        .minimum = minimum};
 }
 
 constexpr SettingInfo keepCurrentEntry(SettingKey key, std::u16string_view name, int defaultValue)
 {
-    return {.key = key, .name = name, .type = SettingType::Integer, .defaultNumber = defaultValue,
-            .rule = IntegerRule::KeepCurrent};
+    return {.key = key,
+        .name = name,
+        .type = SettingType::Integer,
+        .defaultNumber = defaultValue,
+        .rule = IntegerRule::KeepCurrent};
 }
 
 // Window sizes: the far edge starts at -100 like the near one; a size that does not parse counts as -100.
 constexpr SettingInfo extentEntry(SettingKey key, std::u16string_view name, SettingKey origin)
 {
-    return {.key = key, .name = name, .type = SettingType::Integer, .defaultNumber = -100, .invalidNumber = -100,
-            .rule = IntegerRule::Extent, .origin = origin};
+    return {.key = key,
+        .name = name,
+        .type = SettingType::Integer,
+        .defaultNumber = -100,
+        .invalidNumber = -100,
+        .rule = IntegerRule::Extent,
+        .origin = origin};
 }
 
 constexpr SettingInfo textEntry(SettingKey key, std::u16string_view name, std::u16string_view defaultValue)

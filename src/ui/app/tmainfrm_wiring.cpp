@@ -18,8 +18,8 @@
 #include "ui/transfer/transfercontroller.h"
 #include "ui/wordbook/tmodfrm.h"
 #include "ui/wordbook/wordbookcontroller.h"
-#include "ui/wordbook/wordentrydialogs.h"
 #include "ui/wordbook/wordentrydialog.h"
+#include "ui/wordbook/wordentrydialogs.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -15,8 +15,8 @@ inline QColor toQColor(core::ColourRgb rgb)
 /// The stored form of a widget colour; the alpha channel is dropped.
 inline core::ColourRgb toColourRgb(const QColor& colour)
 {
-    return core::ColourRgb{static_cast<quint8>(colour.red()), static_cast<quint8>(colour.green()),
-                           static_cast<quint8>(colour.blue())};
+    return core::ColourRgb{
+        static_cast<quint8>(colour.red()), static_cast<quint8>(colour.green()), static_cast<quint8>(colour.blue())};
 }
 
 } // namespace pelinor::ui

@@ -27,8 +27,8 @@ class ScreenKeyboard : public KeyPanelBase {
 public:
     /// `foreignSet` marks the triggers; it must outlive the keyboard. Legends start at `legendPointSize`
     /// points; the Greek layout keeps the sizes it finds.
-    explicit ScreenKeyboard(const core::TableSet& foreignSet,
-                            int legendPointSize = core::kKeyboardInitialLegendSize, QWidget* parent = nullptr);
+    explicit ScreenKeyboard(const core::TableSet& foreignSet, int legendPointSize = core::kKeyboardInitialLegendSize,
+        QWidget* parent = nullptr);
 
     /// Shows `layout`, upper when `shifted`, with the triggers of the foreign set as it is now.
     void build(core::ScriptLayout layout, bool shifted);

@@ -19,7 +19,7 @@ void PrintTo(const TitleCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class TrackableTitleTest : public testing::TestWithParam<TitleCase> {};
+class TrackableTitleTest : public testing::TestWithParam<TitleCase> { };
 
 TEST_P(TrackableTitleTest, DecidesByTitle)
 {
@@ -30,8 +30,7 @@ TEST_P(TrackableTitleTest, DecidesByTitle)
 const QString kStartMenu = u"スタート メニュー"_qs;
 
 INSTANTIATE_TEST_SUITE_P(Titles, TrackableTitleTest,
-    testing::Values(
-        TitleCase{"ordinary window", u"文書1 - Writer"_qs, false, {}, true},
+    testing::Values(TitleCase{"ordinary window", u"文書1 - Writer"_qs, false, {}, true},
         TitleCase{"desktop", u"Program Manager"_qs, false, {}, false},
         TitleCase{"desktop title with a blank is another window", u"Program Manager "_qs, false, {}, true},
         TitleCase{"own main window", u"Pelinor"_qs, false, {}, false},

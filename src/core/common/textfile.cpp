@@ -58,8 +58,11 @@ bool writeTextFile(const QString& path, const QStringList& lines, TextEncoding e
 bool writeTextFileKeepingText(const QString& path, const QStringList& lines, QString* error)
 {
     const QString text = withoutLoneSurrogates(joinLines(lines));
-    const TextEncoding encoding = fitsCp932(text) ? TextEncoding::Cp932 : TextEncoding::Utf8;
-    return writeFileAtomically(path, encodeText(text, encoding), error);
+    // The code page's bytes are kept when they give the text back unchanged; else the text goes as UTF-8.
+    const QByteArray cp932 = encodeCp932(text);
+    if (decodeCp932(cp932) == text)
+        return writeFileAtomically(path, cp932, error);
+    return writeFileAtomically(path, encodeText(text, TextEncoding::Utf8), error);
 }
 
 } // namespace pelinor::core

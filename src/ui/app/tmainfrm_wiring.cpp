@@ -182,9 +182,9 @@ bool TMainFrm::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusIn && m_settings.flag(SettingKey::AutoTransFlg)) {
         // With AutoTransFlg the transfer mode follows the focused input area.
         if (watched == m_foreignArea)
-            m_transfer->setTransferMode(core::transferModeNumber(core::TransferMode::ForeignRichText1));
+            m_transfer->setTransferMode(core::TransferMode::ForeignRichText1);
         else if (watched == m_phoneticArea)
-            m_transfer->setTransferMode(core::transferModeNumber(core::TransferMode::PhoneticRichText1));
+            m_transfer->setTransferMode(core::TransferMode::PhoneticRichText1);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -19,7 +19,7 @@ TransferModeMenu::TransferModeMenu(const MainMenus& menus, const core::Settings&
 {
     connect(m_menus.transferMode, &QMenu::aboutToShow, this, &TransferModeMenu::checkCurrentMode);
     for (size_t i = 0; i < m_menus.transferModes.size(); ++i) {
-        const int mode = core::transferModeNumber(MainMenus::transferModeOfItem(static_cast<int>(i)));
+        const core::TransferMode mode = MainMenus::transferModeOfItem(static_cast<int>(i));
         connect(m_menus.transferModes[i], &QAction::triggered, &transfer,
             [&transfer, mode] { transfer.setTransferMode(mode); });
     }

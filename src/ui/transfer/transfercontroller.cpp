@@ -101,9 +101,9 @@ QString TransferController::caption() const
     return tr("Pelinor    転送先：[ ") + m_targetTitle + QStringLiteral(" ]");
 }
 
-void TransferController::setTransferMode(int mode)
+void TransferController::setTransferMode(core::TransferMode mode)
 {
-    m_settings.setInteger(SettingKey::TransMode, mode);
+    m_settings.setInteger(SettingKey::TransMode, core::transferModeNumber(mode));
     showTransferMode();
 }
 

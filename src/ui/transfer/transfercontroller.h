@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/transfer/transfermode.h"
 #include "platform/windowsystem.h"
 
 #include <QObject>
@@ -81,7 +82,7 @@ public Q_SLOTS:
     /// Writes the short label of TransMode into the mode display.
     void showTransferMode();
     /// Makes `mode` the value of TransMode and shows it.
-    void setTransferMode(int mode);
+    void setTransferMode(core::TransferMode mode);
     /// The PAD's direct rich-text route, outside the transfer modes: puts `text` on the clipboard as rich text
     /// in `font` beside its plain text. An empty text leaves the clipboard alone and returns false.
     bool copyRichText(const QString& text, const core::RichTextFont& font);

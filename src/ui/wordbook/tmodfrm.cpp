@@ -8,7 +8,7 @@
 
 namespace pelinor::ui {
 
-TModFrm::TModFrm(const core::Settings& settings, const QString& languageName, int inputMode,
+TModFrm::TModFrm(const core::Settings& settings, const QString& languageName, core::InputMode inputMode,
     const std::optional<core::WordEntry>& entry, WordEntryDialogServices services, QWidget* parent)
     : WordEntryDialog(settings, languageName, inputMode, std::move(services), parent)
 {

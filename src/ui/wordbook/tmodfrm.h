@@ -20,7 +20,7 @@ public:
     using ApplyFunction = std::function<bool(const core::WordEntry& fields, QString* error)>;
 
     /// `entry` is the selected entry, or nullopt when none is selected (the fields stay empty).
-    TModFrm(const core::Settings& settings, const QString& languageName, int inputMode,
+    TModFrm(const core::Settings& settings, const QString& languageName, core::InputMode inputMode,
         const std::optional<core::WordEntry>& entry, WordEntryDialogServices services, QWidget* parent = nullptr);
 
     void setApplyFunction(ApplyFunction apply) { m_apply = std::move(apply); }

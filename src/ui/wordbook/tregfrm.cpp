@@ -12,8 +12,9 @@
 
 namespace pelinor::ui {
 
-TRegFrm::TRegFrm(const core::Settings& settings, const QString& languageName, int inputMode, qsizetype entryCount,
-    const QString& foreignText, const QString& phoneticText, WordEntryDialogServices services, QWidget* parent)
+TRegFrm::TRegFrm(const core::Settings& settings, const QString& languageName, core::InputMode inputMode,
+    qsizetype entryCount, const QString& foreignText, const QString& phoneticText, WordEntryDialogServices services,
+    QWidget* parent)
     : WordEntryDialog(settings, languageName, inputMode, std::move(services), parent)
     , m_entryCount(entryCount)
 {

@@ -22,8 +22,8 @@ public:
 
     /// `entryCount` is the number of entries of the open word book; `foreignText` and `phoneticText`
     /// are the whole texts of the two input areas, taken over when `RegCopyFlg` is on.
-    TRegFrm(const core::Settings& settings, const QString& languageName, int inputMode, qsizetype entryCount,
-        const QString& foreignText, const QString& phoneticText, WordEntryDialogServices services,
+    TRegFrm(const core::Settings& settings, const QString& languageName, core::InputMode inputMode,
+        qsizetype entryCount, const QString& foreignText, const QString& phoneticText, WordEntryDialogServices services,
         QWidget* parent = nullptr);
 
     void setStoreFunction(StoreFunction store) { m_store = std::move(store); }

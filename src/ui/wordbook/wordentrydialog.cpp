@@ -41,14 +41,9 @@ QFont dialogFont()
     return font;
 }
 
-bool usesScriptLayout(int mode)
-{
-    return core::isLayoutMode(core::inputModeFromNumber(mode));
-}
-
 } // namespace
 
-WordEntryDialog::WordEntryDialog(const core::Settings& settings, const QString& languageName, int inputMode,
+WordEntryDialog::WordEntryDialog(const core::Settings& settings, const QString& languageName, core::InputMode inputMode,
     WordEntryDialogServices services, QWidget* parent)
     : QDialog(parent)
     , m_settings(settings)
@@ -114,7 +109,7 @@ WordEntryDialog::WordEntryDialog(const core::Settings& settings, const QString& 
     connect(m_browseButton, &QPushButton::clicked, this, &WordEntryDialog::browseSoundFile);
     connect(m_playButton, &QPushButton::clicked, this, &WordEntryDialog::playSoundFile);
 
-    if (m_inputMode == 4) {
+    if (m_inputMode == core::InputMode::GreekRomaji) {
         m_accentButton = new QPushButton(tr("置"), this);
         m_accentButton->setObjectName(QStringLiteral("AccentButton"));
         m_accentButton->setAccessibleName(tr("置"));
@@ -199,7 +194,7 @@ bool WordEntryDialog::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     } else if (event->type() == QEvent::FocusIn) {
-        if (watched == m_foreignField && usesScriptLayout(m_inputMode)) {
+        if (watched == m_foreignField && core::isLayoutMode(m_inputMode)) {
             if (m_services.selectScriptLayout)
                 m_services.selectScriptLayout();
         } else if (m_services.restoreStartupLayout) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/inputmodes.h"
 #include "core/wordbook/wordentry.h"
 
 #include <QDialog>
@@ -49,7 +50,7 @@ public:
     static constexpr int kBottomBarTop = 342;
 
     /// `languageName` is the current script's name, `inputMode` the current input mode (1 to 7).
-    WordEntryDialog(const core::Settings& settings, const QString& languageName, int inputMode,
+    WordEntryDialog(const core::Settings& settings, const QString& languageName, core::InputMode inputMode,
         WordEntryDialogServices services, QWidget* parent = nullptr);
 
     QLineEdit* foreignWordField() const { return m_foreignField; }
@@ -61,7 +62,7 @@ public:
     /// "置"; null outside input mode 4.
     QPushButton* accentButton() const { return m_accentButton; }
 
-    int inputMode() const { return m_inputMode; }
+    core::InputMode inputMode() const { return m_inputMode; }
 
     /// The entry the fields make: each field trimmed of the characters U+0000 to U+0020 at both ends (the
     /// ideographic space stays), the note's line breaks escaped as "#$0D", no text colour.
@@ -98,7 +99,7 @@ private:
     void playSoundFile();
     void replaceAccents();
 
-    int m_inputMode;
+    core::InputMode m_inputMode;
     WordEntryDialogServices m_services;
     QList<QLabel*> m_labels;
     QLineEdit* m_foreignField = nullptr;

@@ -68,14 +68,14 @@ void WordEntryDialogs::placeDialog(QWidget* dialog, const std::optional<QRect>& 
     dialog->move(centre.x() - dialog->width() / 2, centre.y() - dialog->height() / 2);
 }
 
-int WordEntryDialogs::currentInputMode() const
+core::InputMode WordEntryDialogs::currentInputMode() const
 {
-    return m_context.settings.integer(core::SettingKey::InputMode);
+    return core::inputModeFromNumber(m_context.settings.integer(core::SettingKey::InputMode));
 }
 
 void WordEntryDialogs::selectScriptLayoutIfUsed()
 {
-    if (core::isLayoutMode(core::inputModeFromNumber(currentInputMode())) && m_context.selectScriptLayout)
+    if (core::isLayoutMode(currentInputMode()) && m_context.selectScriptLayout)
         m_context.selectScriptLayout();
 }
 

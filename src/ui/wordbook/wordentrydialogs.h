@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/inputmodes.h"
 #include "ui/wordbook/wordbookcontext.h"
 
 #include <QObject>
@@ -54,7 +55,7 @@ private:
     bool storeNewEntry(const core::WordEntry& entry, qsizetype index, QString* error);
     bool applyEditedEntry(const core::WordEntry& fields, QString* error);
     void placeDialog(QWidget* dialog, const std::optional<QRect>& remembered) const;
-    int currentInputMode() const;
+    core::InputMode currentInputMode() const;
     void selectScriptLayoutIfUsed();
     void afterDialog();
     WordEntryDialogServices dialogServices();

@@ -14,6 +14,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QTextCursor>
+
+#include <optional>
 
 namespace pelinor::ui {
 
@@ -110,25 +113,25 @@ void TConvertFrm::buildControls()
 
     caption(tr("・変換元ファイル："), QRect(16, 152, 236, 24), this);
     m_sourceModel = new QStringListModel(this);
-    m_sourceList = fileList(QStringLiteral("SourceFileList"), m_sourceModel, QRect(16, 176, 236, 170), this);
+    m_sourceList = fileList(QStringLiteral("SourceFileList"), m_sourceModel, QRect(16, 176, 236, 150), this);
     m_sourceList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_sourceList->setAccessibleName(tr("・変換元ファイル："));
-    m_convertButton = button(tr("変換⇒"), QStringLiteral("ConvertButton"), QRect(258, 242, 64, 36), this);
+    m_convertButton = button(tr("変換⇒"), QStringLiteral("ConvertButton"), QRect(258, 233, 64, 36), this);
 
     caption(tr("・生成されたファイル："), QRect(328, 152, 236, 24), this);
     m_generatedModel = new QStringListModel(this);
-    m_generatedList = fileList(QStringLiteral("GeneratedFileList"), m_generatedModel, QRect(328, 176, 236, 170), this);
+    m_generatedList = fileList(QStringLiteral("GeneratedFileList"), m_generatedModel, QRect(328, 176, 236, 150), this);
     m_generatedList->setSelectionMode(QAbstractItemView::NoSelection);
     m_generatedList->setAccessibleName(tr("・生成されたファイル："));
 
-    caption(tr("・経過："), QRect(16, 354, 236, 24), this);
+    caption(tr("・経過："), QRect(16, 334, 236, 24), this);
     m_progressBox = new QPlainTextEdit(this);
     m_progressBox->setObjectName(QStringLiteral("ProgressBox"));
     m_progressBox->setAccessibleName(tr("・経過："));
     m_progressBox->setReadOnly(true);
     m_progressBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_progressBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_progressBox->setGeometry(16, 378, 548, 90);
+    m_progressBox->setGeometry(16, 358, 548, 110);
 
     m_applyButton = button(tr("反映させ閉じる"), QStringLiteral("ApplyAndCloseButton"), QRect(298, 478, 160, 32), this);
     m_closeButton = button(tr("閉じる"), QStringLiteral("CloseButton"), QRect(464, 478, 100, 32), this);
@@ -228,7 +231,7 @@ void TConvertFrm::convert()
     for (const QString& name : files)
         paths.append(QDir(m_sourceFolder).filePath(name));
 
-    core::OldWordBook lastBook;
+    std::optional<core::OldWordBook> lastBook;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const core::ConversionRun run
         = core::convertOldWordBooks(paths, destination, [&lastBook](const core::ConvertedFile& file) {
@@ -238,9 +241,13 @@ void TConvertFrm::convert()
     QApplication::restoreOverrideCursor();
 
     m_generatedModel->setStringList(run.written);
-    // The box holds the lines of the book generated last, as it did while that book was being made.
-    m_progressBox->setPlainText(
-        core::convertedWordBookText(lastBook).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // The box holds the lines of the book generated last, as it did while that book was being made, scrolled
+    // to its last lines.
+    if (lastBook) {
+        m_progressBox->setPlainText(
+            core::convertedWordBookText(*lastBook).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        m_progressBox->moveCursor(QTextCursor::End);
+    }
     if (!run.messages.isEmpty()) {
         QString text = run.messages.join(QStringLiteral("\n\n"));
         if (run.stopped)

@@ -112,7 +112,7 @@ void MainMenus::disablePendingItems() const
 {
     // Items whose windows are not part of the program yet.
     for (QAction* pending : {open, save, saveAs, wordWrap, scrollBars, settings, symbolDatabase, candidateEditor,
-             htmlListTool, conversionTool, codeChecker, helpContents, version})
+             htmlListTool, codeChecker, helpContents, version})
         pending->setEnabled(false);
 }
 

@@ -91,6 +91,7 @@ void TMainFrm::connectMenus()
     for (QAction* pending : m_wordBooks->unfinishedCommands())
         pending->setVisible(false);
     connect(m_menus.wordBook, &QMenu::aboutToShow, m_wordBooks, &WordBookController::updateMenuStates);
+    connect(m_menus.conversionTool, &QAction::triggered, m_wordBooks, &WordBookController::openConversionTool);
 
     m_keyPanels->connectLayoutMenu(m_menus);
     new TransferModeMenu(m_menus, m_settings, *m_transfer, m_inputModes, this);

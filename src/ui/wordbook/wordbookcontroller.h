@@ -96,6 +96,9 @@ public:
     /// to list them.
     void createDictionaryFiles();
 
+    /// "単語帳変換ツール": the conversion tool, modal; "反映させ閉じる" lists the current folder again.
+    void openConversionTool();
+
     /// The door button's action (the panel opens or closes with the automatic door on).
     void operateDoor();
     /// The direction buttons: true = foreign word first.

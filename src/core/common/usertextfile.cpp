@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <optional>
+
 namespace pelinor::core {
 
 namespace {
@@ -22,30 +24,25 @@ bool hasByteOrderMark(const QByteArray& bytes)
     return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bytes.startsWith("\xEF\xBB\xBF");
 }
 
-// Windows' own "Unicode" without its mark: in Latin, Cyrillic and Greek text most odd bytes are zero or a
-// block number, while code page 932 and UTF-8 text never has a zero byte.
-bool looksLikeUtf16Le(const QByteArray& bytes)
+// A file without a mark is taken in the first encoding that gives a text: UTF-8 (what Linux editors write;
+// plain ASCII too), code page 932 (older Japanese files), UTF-16 LE (Windows' own "Unicode" that lost its
+// mark). Binary data gives no text in any of them.
+std::optional<QString> decodeWithoutMark(const QByteArray& bytes)
 {
-    if (bytes.size() < 2 || bytes.size() % 2 != 0)
-        return false;
-    const qsizetype pairs = std::min<qsizetype>(bytes.size() / 2, 4096);
-    qsizetype zeroHigh = 0;
-    for (qsizetype i = 0; i < pairs; ++i) {
-        if (bytes[2 * i + 1] == 0 && bytes[2 * i] != 0)
-            ++zeroHigh;
-    }
-    return zeroHigh * 4 >= pairs;
-}
-
-QString decodeWithoutMark(const QByteArray& bytes)
-{
-    if (looksLikeUtf16Le(bytes))
-        return decodeUtf16Le(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
+    if (!utf8.hasError() && looksLikeText(text))
         return text;
-    return decodeText(bytes);
+    text = decodeCp932(bytes);
+    if (!text.contains(QChar(QChar::ReplacementCharacter)) && looksLikeText(text))
+        return text;
+    if (bytes.size() % 2 == 0) {
+        text = decodeUtf16Le(bytes);
+        // Random bytes read as UTF-16 give some half surrogate nearly always; a text never has one.
+        if (looksLikeText(text) && withoutLoneSurrogates(text).size() == text.size())
+            return text;
+    }
+    return std::nullopt;
 }
 
 QString normalisedLineBreaks(QStringView text)
@@ -91,14 +88,15 @@ UserTextRead readUserTextFile(const QString& path)
         read.error = file.error;
         return read;
     }
-    const QString text = hasByteOrderMark(file.bytes) ? decodeText(file.bytes) : decodeWithoutMark(file.bytes);
-    if (!looksLikeText(text)) {
+    const std::optional<QString> text
+        = hasByteOrderMark(file.bytes) ? std::optional<QString>(decodeText(file.bytes)) : decodeWithoutMark(file.bytes);
+    if (!text || !looksLikeText(*text)) {
         read.error
             = message("ファイル「%1」はテキストファイルではないため、開けません。").arg(QFileInfo(path).fileName());
         return read;
     }
     read.ok = true;
-    read.text = normalisedLineBreaks(text);
+    read.text = normalisedLineBreaks(*text);
     return read;
 }
 

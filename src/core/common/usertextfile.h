@@ -16,8 +16,7 @@ struct UserTextRead {
 inline constexpr qint64 kMaxUserTextBytes = 8 * 1024 * 1024;
 
 /// Reads a text file for the input area. A byte-order mark (UTF-16 LE, UTF-16 BE, UTF-8) is honoured; a file
-/// without one is read as UTF-8 when it is valid UTF-8, as UTF-16 LE when it looks like it (every other byte
-/// zero in Latin text) and else as code page 932. A file that is larger than kMaxUserTextBytes, not a regular
+/// without one is read in the first of UTF-8, code page 932 and UTF-16 LE that gives a text. A file that is larger than kMaxUserTextBytes, not a regular
 /// file, or not text (NUL characters or many control characters after decoding) is refused with a message.
 UserTextRead readUserTextFile(const QString& path);
 

@@ -42,6 +42,9 @@ TEST(UserTextFile, ReadsEveryEncodingAUserMayHave)
         ASSERT_TRUE(read.ok) << read.error.toStdString();
         EXPECT_EQ(read.text, u"Привет\nκόσμε"_qs) << bytes.left(8).toHex().toStdString();
     }
+    // Latin text in UTF-16 without a mark has a zero in every other byte, which no other reading takes.
+    world.writeBytes(u"latin.txt"_qs, encodeText(u"Hello\r\nworld", TextEncoding::Utf16Le).mid(2));
+    EXPECT_EQ(readUserTextFile(world.path(u"latin.txt"_qs)).text, u"Hello\nworld"_qs);
     // Code page 932 without a mark stays readable.
     world.writeBytes(u"sjis.txt"_qs, encodeCp932(u"ロシア語"));
     EXPECT_EQ(readUserTextFile(world.path(u"sjis.txt"_qs)).text, u"ロシア語"_qs);
@@ -50,11 +53,19 @@ TEST(UserTextFile, ReadsEveryEncodingAUserMayHave)
 TEST(UserTextFile, RefusesWhatIsNoText)
 {
     TempWorld world;
-    QByteArray png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 24);
+    QByteArray png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 20);
     world.writeBytes(u"picture.txt"_qs, png);
     QByteArray big(static_cast<qsizetype>(kMaxUserTextBytes + 1), 'a');
     world.writeBytes(u"big.txt"_qs, big);
-    for (const QString& name : {u"picture.txt"_qs, u"big.txt"_qs, u"missing.txt"_qs}) {
+    // Compressed data: bytes of every value, an even number of them.
+    QByteArray noise;
+    quint32 seed = 12345;
+    for (int i = 0; i < 4096; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        noise.append(static_cast<char>(seed >> 24));
+    }
+    world.writeBytes(u"noise.txt"_qs, noise);
+    for (const QString& name : {u"picture.txt"_qs, u"big.txt"_qs, u"missing.txt"_qs, u"noise.txt"_qs}) {
         const UserTextRead read = readUserTextFile(world.path(name));
         EXPECT_FALSE(read.ok) << name.toStdString();
         EXPECT_FALSE(read.error.isEmpty()) << name.toStdString();

@@ -59,7 +59,7 @@ private Q_SLOTS:
                 auto* dialog = static_cast<QFileDialog*>(modal);
                 QCOMPARE(QDir(dialog->directory()).absolutePath(), world.documentsFolder() + QStringLiteral("/usr"));
                 dialog->selectFile(file);
-                dialog->accept();
+                QMetaObject::invokeMethod(dialog, "accept");
             },
             [](QWidget* modal) { return qobject_cast<QFileDialog*>(modal) != nullptr; });
         menuItem(window, "FileSaveAs")->trigger();

@@ -67,11 +67,19 @@ void shoot(QWidget* widget, const QString& name)
 void shootModal(const std::function<void()>& open, const QString& name, QWidget* around)
 {
     QTimer::singleShot(600, [name, around] {
+        // A modal dialog, or a window such as the candidate window that runs its own loop without being modal.
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            modal = QApplication::activePopupWidget();
+        if (!modal) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top != around && top->isVisible() && qobject_cast<QDialog*>(top))
+                    modal = top;
+            }
+        }
         QScreen* screen = around->screen();
-        const QRect area = around->frameGeometry().united(modal ? modal->frameGeometry() : QRect());
+        // The window over the main window, or alone where it hides the main window (the PAD).
+        QRect area = modal ? modal->frameGeometry() : around->frameGeometry();
+        if (modal && around->isVisible())
+            area = area.united(around->frameGeometry());
         save(screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()), name);
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
@@ -93,6 +101,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: pelinor_helpshots <output folder>\n");
         return 2;
     }
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     g_output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(g_output);
     // As the program starts: Japanese standard buttons, the font substitutes of the desktop.
@@ -133,7 +142,7 @@ int main(int argc, char** argv)
     // A trigger key with several candidates opens the candidate window above the caret.
     foreign->clear();
     foreign->setFocus();
-    shootModal([foreign] { QTest::keyClick(foreign, Qt::Key_E); }, QStringLiteral("candidate-window"), &window);
+    shootModal([foreign] { QTest::keyClick(foreign, 'w'); }, QStringLiteral("candidate-window"), &window);
 
     {
         ui::TSetteiFrm settings(bench.settings(), bench.folders(), &window);

@@ -97,8 +97,11 @@ MainMenus MainMenus::build(QMenuBar* bar)
     m.tools->setObjectName(QStringLiteral("ToolsMenu"));
     m.symbolDatabase = item(m.tools, "記号データベース", QStringLiteral("ToolSymbolDatabase"));
     m.candidateEditor = item(m.tools, "候補エディタ", QStringLiteral("ToolCandidateEditor"));
+    m.tools->addSeparator();
     m.htmlListTool = item(m.tools, "一覧HTML作成ツール", QStringLiteral("ToolHtmlList"));
+    m.tools->addSeparator();
     m.conversionTool = item(m.tools, "単語帳変換ツール", QStringLiteral("ToolConversion"));
+    m.tools->addSeparator();
     m.codeChecker = item(m.tools, "コード値チェッカー", QStringLiteral("ToolCodeChecker"));
 
     m.help = bar->addMenu(tr("ヘルプ (&H)"));

@@ -80,6 +80,8 @@ private:
     void chooseColour(size_t row);
     void showColour(size_t row, core::ColourRgb colour);
     void colourTyped(size_t row, const QString& text);
+    void placeTimerValue(size_t index);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void accept() override;
     void resetSettingsFile();
     void removeAllFiles();

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,7 +18,11 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace pelinor::ui {
 
@@ -281,11 +286,15 @@ QWidget* TSetteiFrm::buildFilePage()
         auto* group = new QFrame;
         group->setFrameShape(QFrame::StyledPanel);
         auto* grid = new QGridLayout(group);
-        grid->addWidget(new QLabel(groups[g]), 0, 0, 2, 1);
+        auto* groupLabel = new QLabel(groups[g]);
+        groupLabel->setFixedWidth(130);
+        grid->addWidget(groupLabel, 0, 0, 2, 1);
         for (size_t k = 0; k < 2; ++k) {
             const size_t field = 2 * g + k;
             const int row = static_cast<int>(k);
-            grid->addWidget(new QLabel(k == 0 ? tr("記号DB") : tr("候補ファイル")), row, 1);
+            auto* kind = new QLabel(k == 0 ? tr("記号DB") : tr("候補ファイル"));
+            kind->setFixedWidth(100);
+            grid->addWidget(kind, row, 1);
             m_tableFiles[field] = new QLineEdit;
             m_tableFiles[field]->setObjectName(QStringLiteral("TableFile%1").arg(field));
             grid->addWidget(m_tableFiles[field], row, 2);
@@ -368,31 +377,82 @@ QWidget* TSetteiFrm::buildTimerGroup(size_t index, const QString& caption, const
 {
     auto* group = new QFrame;
     group->setFrameShape(QFrame::StyledPanel);
-    auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(caption), 0, 0, 1, 3);
-    auto* value = new QLabel;
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(new QLabel(caption));
+
+    // The large value rides above the bar's handle.
+    auto* track = new QWidget;
+    auto* value = new QLabel(track);
     value->setObjectName(index == 0 ? QStringLiteral("SearchTimerValue") : QStringLiteral("PasteTimerValue"));
     QFont big = value->font();
     big.setPixelSize(29);
     value->setFont(big);
-    grid->addWidget(value, 0, 3);
+    track->setFixedHeight(value->fontMetrics().height() + 2);
     auto* bar = new QSlider(Qt::Horizontal);
     bar->setObjectName(index == 0 ? QStringLiteral("SearchTimerBar") : QStringLiteral("PasteTimerBar"));
     // The bar holds 10 to 500 ms and nothing else: a timer out of that range cannot be chosen.
     bar->setRange(core::kTimerMinimum, core::kTimerMaximum);
     bar->setTickInterval(50);
     bar->setTickPosition(QSlider::TicksBelow);
-    grid->addWidget(new QLabel(QStringLiteral("10")), 1, 0);
-    grid->addWidget(bar, 1, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("500")), 1, 3);
+    bar->installEventFilter(this);
+    auto* barColumn = new QVBoxLayout;
+    barColumn->setSpacing(0);
+    barColumn->addWidget(track);
+    barColumn->addWidget(bar);
+    auto* barRow = new QHBoxLayout;
+    auto* from = new QLabel(QStringLiteral("10"));
+    auto* to = new QLabel(QStringLiteral("500"));
+    from->setFixedWidth(40);
+    to->setFixedWidth(40);
+    from->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    to->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    barRow->addWidget(from);
+    barRow->addLayout(barColumn, 1);
+    barRow->addWidget(to);
+    layout->addLayout(barRow);
+
+    auto* resetRow = new QHBoxLayout;
     auto* reset
         = button(tr("初期化"), index == 0 ? QStringLiteral("SearchTimerReset") : QStringLiteral("PasteTimerReset"));
-    grid->addWidget(reset, 2, 0);
-    grid->addWidget(new QLabel(purpose), 2, 1, 1, 3);
+    resetRow->addWidget(reset);
+    resetRow->addWidget(new QLabel(purpose), 1);
+    layout->addLayout(resetRow);
+
     m_timers[index] = {bar, value};
-    connect(bar, &QSlider::valueChanged, value, [value](int ms) { value->setNum(ms); });
+    connect(bar, &QSlider::valueChanged, this, [this, index](int ms) {
+        m_timers[index].value->setNum(ms);
+        placeTimerValue(index);
+    });
     connect(reset, &QPushButton::clicked, bar, [bar] { bar->setValue(core::kTimerReset); });
     return group;
+}
+
+void TSetteiFrm::placeTimerValue(size_t index)
+{
+    const TimerControls& t = m_timers[index];
+    QStyleOptionSlider option;
+    option.initFrom(t.bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = t.bar->minimum();
+    option.maximum = t.bar->maximum();
+    option.sliderPosition = t.bar->value();
+    option.sliderValue = t.bar->value();
+    const QRect handle = t.bar->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, t.bar);
+    t.value->adjustSize();
+    const int width = t.value->parentWidget()->width();
+    const int x = std::clamp(handle.center().x() - t.value->width() / 2, 0, std::max(0, width - t.value->width()));
+    t.value->move(x, 0);
+}
+
+bool TSetteiFrm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
+        for (size_t i = 0; i < m_timers.size(); ++i) {
+            if (watched == m_timers[i].bar)
+                placeTimerValue(i);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QWidget* TSetteiFrm::buildTimerPage()

@@ -79,6 +79,13 @@ private Q_SLOTS:
         menuItem(window, "FileSave")->trigger();
         QCOMPARE(question, QStringLiteral("すでに\"ru.txt\"と名前が同じファイルが存在しますが、上書きしますか？"));
         QCOMPARE(world.readBytes(file), QByteArray("\xFF\xFE\x14\x04\x30\x04", 6));
+
+        // A current file that was deleted meanwhile is written again rather than the text silently not saved.
+        QVERIFY(QFile::remove(file));
+        test::MessageBoxCatcher catcher;
+        menuItem(window, "FileSave")->trigger();
+        QCOMPARE(world.readBytes(file), QByteArray("\xFF\xFE\x14\x04\x30\x04", 6));
+        QVERIFY(catcher.texts().isEmpty());
         bench.settings().setDiscardSettings(true);
     }
 

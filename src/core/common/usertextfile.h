@@ -16,8 +16,9 @@ struct UserTextRead {
 inline constexpr qint64 kMaxUserTextBytes = 8 * 1024 * 1024;
 
 /// Reads a text file for the input area. A byte-order mark (UTF-16 LE, UTF-16 BE, UTF-8) is honoured; a file
-/// without one is read in the first of UTF-8, code page 932 and UTF-16 LE that gives a text. A file that is larger than kMaxUserTextBytes, not a regular
-/// file, or not text (NUL characters or many control characters after decoding) is refused with a message.
+/// without one is read in the first of UTF-8, code page 932 and UTF-16 LE that gives a text. A file that is larger than
+/// kMaxUserTextBytes, not a regular file, or not text (NUL characters or many control characters after decoding) is
+/// refused with a message.
 UserTextRead readUserTextFile(const QString& path);
 
 /// True when decoded text looks like a text: no NUL, and control characters other than tab, line feed,

@@ -1,12 +1,14 @@
 #include "core/app/versionmarker.h"
 
+#include "pelinor/programversion.h"
+
 #include <algorithm>
 
 namespace pelinor::core {
 
 QString programVersion()
 {
-    return QStringLiteral("3.6");
+    return QStringLiteral(PELINOR_VERSION);
 }
 
 QString versionMarkerName(const QString& version)

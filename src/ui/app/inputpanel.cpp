@@ -37,12 +37,9 @@ void InputPanel::applySettings(const core::Settings& settings)
 {
     // With DispFSizeLockFlg the areas keep their fixed display sizes whatever size the boxes choose.
     const bool fixedSizes = settings.flag(SettingKey::DispFSizeLockFlg);
-    QFont phoneticFont(settings.text(SettingKey::UsrSubFont));
-    phoneticFont.setPointSize(settings.integer(fixedSizes ? SettingKey::DispSubFSize : SettingKey::UsrSubFontSize));
-    m_phoneticArea->setFont(phoneticFont);
-    QPalette palette = m_phoneticArea->palette();
-    palette.setColor(QPalette::Base, toQColor(settings.phoneticAreaColour()));
-    m_phoneticArea->setPalette(palette);
+    setPhoneticFont(settings.text(SettingKey::UsrSubFont),
+        settings.integer(fixedSizes ? SettingKey::DispSubFSize : SettingKey::UsrSubFontSize));
+    setPhoneticColour(toQColor(settings.phoneticAreaColour()));
     m_phoneticArea->setPlaceholderText(tr("< 発音記号 >"));
     // The areas convert keys themselves; an input method would take them first.
     m_phoneticArea->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -51,12 +48,41 @@ void InputPanel::applySettings(const core::Settings& settings)
     foreignFont.setPointSize(settings.integer(fixedSizes ? SettingKey::DispMainFSize : SettingKey::UsrMainFontSize));
     m_foreignArea->setFont(foreignFont);
     m_foreignArea->setAttribute(Qt::WA_InputMethodEnabled, false);
-    const Qt::ScrollBarPolicy bars
-        = settings.flag(SettingKey::ScroBarsFlg) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    setScrollBars(settings.flag(SettingKey::ScroBarsFlg));
+    setWordWrap(settings.flag(SettingKey::WordWrapFlg));
+}
+
+void InputPanel::setPhoneticFont(const QString& family, int size)
+{
+    QFont font(family);
+    font.setPointSize(size);
+    m_phoneticArea->setFont(font);
+}
+
+void InputPanel::setPhoneticPointSize(int size)
+{
+    QFont font = m_phoneticArea->font();
+    font.setPointSize(size);
+    m_phoneticArea->setFont(font);
+}
+
+void InputPanel::setPhoneticColour(const QColor& colour)
+{
+    QPalette palette = m_phoneticArea->palette();
+    palette.setColor(QPalette::Base, colour);
+    m_phoneticArea->setPalette(palette);
+}
+
+void InputPanel::setWordWrap(bool on)
+{
+    m_foreignArea->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void InputPanel::setScrollBars(bool on)
+{
+    const Qt::ScrollBarPolicy bars = on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
     m_foreignArea->setHorizontalScrollBarPolicy(bars);
     m_foreignArea->setVerticalScrollBarPolicy(bars);
-    m_foreignArea->setLineWrapMode(
-        settings.flag(SettingKey::WordWrapFlg) ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
 void InputPanel::clear()

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QColor;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -31,6 +32,14 @@ public:
     void setForeignFamily(const QString& family);
     void setForeignPointSize(int size);
     int foreignPointSize() const;
+    /// The phonetic area's font and size in points.
+    void setPhoneticFont(const QString& family, int size);
+    void setPhoneticPointSize(int size);
+    void setPhoneticColour(const QColor& colour);
+    /// The foreign-language area wraps at its right edge.
+    void setWordWrap(bool on);
+    /// The foreign-language area shows both scroll bars, or none.
+    void setScrollBars(bool on);
 
 private:
     void applySettings(const core::Settings& settings);

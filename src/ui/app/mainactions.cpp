@@ -53,7 +53,7 @@ MainActions MainActions::build(QWidget* window)
     window->addAction(a.focusSwitch);
 
     // The windows behind these commands are not part of the program yet.
-    for (QAction* pending : {a.search, a.option})
+    for (QAction* pending : {a.search})
         pending->setEnabled(false);
     return a;
 }

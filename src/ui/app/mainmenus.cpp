@@ -97,8 +97,11 @@ MainMenus MainMenus::build(QMenuBar* bar)
     m.tools->setObjectName(QStringLiteral("ToolsMenu"));
     m.symbolDatabase = item(m.tools, "記号データベース", QStringLiteral("ToolSymbolDatabase"));
     m.candidateEditor = item(m.tools, "候補エディタ", QStringLiteral("ToolCandidateEditor"));
+    m.tools->addSeparator();
     m.htmlListTool = item(m.tools, "一覧HTML作成ツール", QStringLiteral("ToolHtmlList"));
+    m.tools->addSeparator();
     m.conversionTool = item(m.tools, "単語帳変換ツール", QStringLiteral("ToolConversion"));
+    m.tools->addSeparator();
     m.codeChecker = item(m.tools, "コード値チェッカー", QStringLiteral("ToolCodeChecker"));
 
     m.help = bar->addMenu(tr("ヘルプ (&H)"));
@@ -111,8 +114,7 @@ MainMenus MainMenus::build(QMenuBar* bar)
 void MainMenus::disablePendingItems() const
 {
     // Items whose windows are not part of the program yet.
-    for (QAction* pending : {open, save, saveAs, wordWrap, scrollBars, settings, symbolDatabase, candidateEditor,
-             htmlListTool, codeChecker, helpContents, version})
+    for (QAction* pending : {symbolDatabase, candidateEditor, htmlListTool})
         pending->setEnabled(false);
 }
 

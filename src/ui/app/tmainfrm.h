@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/inputmodes.h"
+#include "core/app/settingsdialogvalues.h"
 #include "core/input/tablesets.h"
 #include "core/tables/skippedline.h"
 #include "ui/app/mainactions.h"
@@ -43,6 +44,7 @@ class KeyPanelController;
 class MainSplitters;
 class ScriptKeyTranslator;
 class SymbolLibraryPanel;
+class TextFileCommands;
 class WordBookController;
 
 /// What the main window shows and works with; the workbench builds all of it before the window and it must
@@ -86,6 +88,13 @@ public:
     /// Where the PAD was last closed in this run; none before its first closing.
     std::optional<QPoint> padPosition() const { return m_padPosition; }
 
+    /// F8: the settings dialog; what its OK changed is applied, and the program ends when it asks for it.
+    void openSettings();
+    /// Applies what the settings dialog's OK changed to the window, in the dialog's order.
+    void applySettingsChanges(const core::SettingsChanges& changes);
+    /// The text file commands of the "ファイル" menu.
+    TextFileCommands& textFiles() { return *m_textFiles; }
+
     /// Writes the window's geometry, the splits and the word list's columns into the settings; nothing when
     /// the window was never shown, so the stored values stand.
     void storeLiveState();
@@ -112,6 +121,14 @@ private:
     void connectMenus();
     void connectFontPanel();
     void connectEntryDialogs();
+    void connectUtilities();
+    void checkCodeValues();
+    void openHelp();
+    void showVersion();
+    void choosePhoneticFont();
+    void resetPhoneticFont();
+    void applyPhoneticFont(const QString& family, int size);
+    void applyColour(core::SettingKey key);
     void placeMainWindow();
     void applyScript(const core::ScriptInfo& script);
     void showInputMode(core::InputMode mode);
@@ -147,6 +164,7 @@ private:
     SymbolLibraryPanel* m_symbolLibrary = nullptr;
     std::array<QLabel*, 2> m_statusPanels{};
     std::optional<QPoint> m_padPosition;
+    TextFileCommands* m_textFiles = nullptr;
 
     bool m_placed = false;
     bool m_closed = false;

@@ -61,6 +61,7 @@ void TMainFrm::connectControllers(TransferController& transfer, WordBookControll
     connectCommands();
     connectMenus();
     connectEntryDialogs();
+    connectUtilities();
     m_menus.disablePendingItems();
 }
 

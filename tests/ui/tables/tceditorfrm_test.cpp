@@ -1,0 +1,365 @@
+#include "core/app/folders.h"
+#include "core/app/settingkey.h"
+#include "core/common/atomicfile.h"
+#include "core/common/hexcode.h"
+#include "core/input/tablesets.h"
+#include "core/tables/symboldatabase.h"
+#include "support/messageboxes.h"
+#include "support/testworld.h"
+#include "support/widgetlookup.h"
+#include "ui/app/tmainfrm.h"
+#include "ui/app/workbench.h"
+#include "ui/tables/candidateeditorlauncher.h"
+#include "ui/tables/candidateglyphbox.h"
+#include "ui/tables/newcandidatefiledialog.h"
+#include "ui/tables/symbolviewmodel.h"
+#include "ui/tables/tceditorfrm.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace pelinor;
+
+namespace {
+
+core::Folders setUpWorld(const test::TestWorld& world)
+{
+    world.apply();
+    core::Folders folders(core::FolderRoots::fromEnvironment(QString()));
+    folders.setUpFolders();
+    return folders;
+}
+
+QString tableFile(const test::TestWorld& world, const QString& name)
+{
+    return world.path(QStringLiteral("appdata/Norvanta/Pelinor/Tbl/")) + name;
+}
+
+QToolButton* key(const QWidget& editor, char16_t trigger)
+{
+    return test::child<QToolButton>(&editor, QStringLiteral("TriggerKey") + core::hexCodeOf(QChar(trigger)));
+}
+
+QLineEdit* field(const QWidget& editor, int slot)
+{
+    return test::child<QLineEdit>(&editor, QStringLiteral("CandidateField%1").arg(slot));
+}
+
+void click(const QWidget& editor, const char* name)
+{
+    QAbstractButton* button = test::child<QAbstractButton>(editor, name);
+    QVERIFY2(button->isEnabled(), name);
+    button->click();
+}
+
+// The No of a code in the shipped phonetic symbol database, as the editor shows it.
+int numberOf(const test::TestWorld& world, const QString& code)
+{
+    return static_cast<int>(core::SymbolDatabase::read(tableFile(world, u"DBPhonet.csv"_qs)).indexOfCode(code) + 1);
+}
+
+// A workbench over a fresh world and an editor on it whose file dialogs answer with `chosen`.
+class EditorFixture {
+public:
+    EditorFixture()
+        : bench(setUpWorld(world))
+    {
+        bench.settings().setDiscardSettings(true);
+    }
+
+    std::unique_ptr<ui::TCEditorFrm> makeEditor()
+    {
+        ui::CandidateEditorContext context{.settings = bench.settings(), .folders = bench.folders()};
+        context.mainWindow = &bench.window();
+        context.chooseOpenFile = [this](QWidget*, const QString& folder, const QString& filter) {
+            filters.append(filter);
+            return chosen.isEmpty() ? QString() : folder + u'/' + chosen;
+        };
+        context.chooseSaveFile = context.chooseOpenFile;
+        auto editor = std::make_unique<ui::TCEditorFrm>(context);
+        editor->show();
+        return editor;
+    }
+
+    test::TestWorld world;
+    ui::Workbench bench;
+    QString chosen;
+    QStringList filters;
+};
+
+} // namespace
+
+class TCEditorFrmTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void openingAFileBringsItsSymbolDatabaseAndShowsNosOfTheCandidates()
+    {
+        EditorFixture f;
+        auto editor = f.makeEditor();
+        QVERIFY(!test::child<QAbstractButton>(*editor, "CEOverWrite")->isEnabled());
+        QVERIFY(!test::child<QAbstractButton>(*editor, "CandidateJump")->isEnabled());
+        f.chosen = u"CandAll.csv"_qs;
+        click(*editor, "CEOpen");
+        QCOMPARE(f.filters.last(), u"候補ファイル(Cand*.csv)"_qs);
+        QCOMPARE(editor->symbolDatabaseName(), u"DBPhonet.csv"_qs);
+        QCOMPARE(test::child<QLineEdit>(*editor, "Edit3")->text(), u"DBPhonet.csv"_qs);
+        QCOMPARE(test::child<QComboBox>(*editor, "ComboBox1")->currentIndex(), 1);
+        QCOMPARE(test::child<QLineEdit>(*editor, "Edit1")->text(), u"発音記号"_qs);
+        QVERIFY(test::child<QLabel>(*editor, "CandidateFileStatusPanel")->text().contains(u"\"CandAll.csv\""_qs));
+        QVERIFY(test::child<QAbstractButton>(*editor, "CandidateJump")->isEnabled());
+
+        // Upper-case triggers: the lower-case letters are hidden, the digits never enabled.
+        QVERIFY(key(*editor, u'a')->isHidden());
+        QVERIFY(!key(*editor, u'1')->isEnabled());
+        QVERIFY(key(*editor, u'O')->isEnabled());
+        QVERIFY(key(*editor, u'O')->font().bold());
+        QVERIFY(!key(*editor, u'Q')->font().bold());
+
+        QVERIFY(!test::child<QAbstractButton>(*editor, "CandidateRegister")->isEnabled());
+        key(*editor, u'O')->click();
+        QVERIFY(test::child<QAbstractButton>(*editor, "CandidateRegister")->isEnabled());
+        QCOMPARE(field(*editor, 1)->text(), QString::number(numberOf(f.world, u"0254"_qs)));
+        QCOMPARE(field(*editor, 2)->text(), QString::number(numberOf(f.world, u"00F8"_qs)));
+        QCOMPARE(field(*editor, 8)->text(), QString());
+        QCOMPARE(test::child<ui::CandidateGlyphBox>(editor.get(), "CandidateGlyph1")->glyph(), u"\u0254"_qs);
+        QCOMPARE(test::child<ui::CandidateGlyphBox>(editor.get(), "CandidateGlyph8")->glyph(), QString());
+        // A key without candidates empties the fields.
+        key(*editor, u'Q')->click();
+        QCOMPARE(field(*editor, 1)->text(), QString());
+    }
+
+    void registeredNosAreWrittenAsCodesInTheirSlots()
+    {
+        EditorFixture f;
+        auto editor = f.makeEditor();
+        f.chosen = u"CandAll.csv"_qs;
+        click(*editor, "CEOpen");
+        key(*editor, u'Q')->click();
+        field(*editor, 1)->setText(u"3"_qs);
+        field(*editor, 3)->setText(u"7"_qs);
+        field(*editor, 4)->setText(u"99999"_qs); // no symbol: an empty slot
+        click(*editor, "CandidateRegister");
+        QVERIFY(editor->isModified());
+        QVERIFY(key(*editor, u'Q')->font().bold());
+
+        QString question;
+        test::answerMessage(QMessageBox::No, &question);
+        click(*editor, "CEOverWrite");
+        QVERIFY(question.startsWith(u"候補ファイルを保存しました。"_qs));
+        QVERIFY(!editor->isModified());
+        QVERIFY(!editor->programEndRequested());
+        const core::SymbolDatabase database = core::SymbolDatabase::read(tableFile(f.world, u"DBPhonet.csv"_qs));
+        const QByteArray expected = "\r\n\"Q\"," + database.entries()[2].code.toLatin1() + ",,"
+            + database.entries()[6].code.toLatin1() + ",,,,,,\r\n";
+        QVERIFY2(f.world.readBytes(tableFile(f.world, u"CandAll.csv"_qs)).contains(expected), expected.constData());
+
+        // Emptying every field of a key drops its line at the next write.
+        key(*editor, u'Q')->click();
+        QCOMPARE(field(*editor, 3)->text(), u"7"_qs);
+        for (int slot = 1; slot <= 9; ++slot)
+            field(*editor, slot)->clear();
+        click(*editor, "CandidateRegister");
+        QVERIFY(!key(*editor, u'Q')->font().bold());
+        test::answerMessage(QMessageBox::No);
+        click(*editor, "CEOverWrite");
+        QVERIFY(!f.world.readBytes(tableFile(f.world, u"CandAll.csv"_qs)).contains("\"Q\""));
+    }
+
+    void aFailedWriteNamesTheFileAndKeepsFileAndEditor()
+    {
+        EditorFixture f;
+        auto editor = f.makeEditor();
+        f.chosen = u"CandAll.csv"_qs;
+        click(*editor, "CEOpen");
+        const QByteArray before = f.world.readBytes(tableFile(f.world, u"CandAll.csv"_qs));
+        key(*editor, u'Q')->click();
+        field(*editor, 1)->setText(u"3"_qs);
+        click(*editor, "CandidateRegister");
+
+        core::setWriteLimitForTesting(10);
+        QString warning;
+        test::answerMessage(QMessageBox::Yes, &warning);
+        click(*editor, "CEOverWrite");
+        core::setWriteLimitForTesting(-1);
+        QVERIFY2(warning.contains(u"CandAll.csv"_qs), qPrintable(warning));
+        QCOMPARE(f.world.readBytes(tableFile(f.world, u"CandAll.csv"_qs)), before);
+        QVERIFY(editor->isModified());
+        QCOMPARE(editor->candidateFileName(), u"CandAll.csv"_qs);
+        QVERIFY(key(*editor, u'Q')->font().bold());
+
+        // "保存後再読み込み" that cannot write keeps the unsaved candidates instead of reloading.
+        core::setWriteLimitForTesting(10);
+        test::answerMessage(QMessageBox::Yes);
+        click(*editor, "SpeedButton2");
+        core::setWriteLimitForTesting(-1);
+        QVERIFY(editor->isModified());
+        QVERIFY(key(*editor, u'Q')->font().bold());
+
+        // Closing the file with unsaved candidates asks first; "No" keeps it open.
+        QString question;
+        test::answerMessage(QMessageBox::No, &question);
+        click(*editor, "CEClose");
+        QVERIFY(question.contains(u"候補ファイルを閉じてもよろしいですか？"_qs));
+        QCOMPARE(editor->candidateFileName(), u"CandAll.csv"_qs);
+    }
+
+    void linesASaveWouldLoseAreListedOnOpening()
+    {
+        EditorFixture f;
+        f.world.writeBytes(tableFile(f.world, u"CandBad.csv"_qs),
+            "\"DBPhonet.csv\",Alphabet_Lower\r\n"
+            "\"a\",0251,,,,,,,,\r\n"
+            "\"\x84\x77\",0436,,,,,,,,\r\n"
+            "\"b\",0062,,,,,,,\r\n");
+        auto editor = f.makeEditor();
+        f.chosen = u"CandBad.csv"_qs;
+        QString warning;
+        test::answerMessage(QMessageBox::Yes, &warning);
+        click(*editor, "CEOpen");
+        QVERIFY2(warning.contains(u"CandBad.csv の 3 行目"_qs), qPrintable(warning));
+        QVERIFY2(warning.contains(u"CandBad.csv の 4 行目"_qs), qPrintable(warning));
+        QVERIFY(!warning.contains(u"2 行目"_qs));
+        QVERIFY(key(*editor, u'a')->font().bold());
+    }
+
+    void reloadingUnderTheOtherCaseMovesTheCandidatesToThoseKeys()
+    {
+        EditorFixture f;
+        auto editor = f.makeEditor();
+        f.chosen = u"CandAll.csv"_qs;
+        click(*editor, "CEOpen");
+        test::child<QComboBox>(*editor, "ComboBox1")->setCurrentIndex(0);
+        QString information;
+        test::answerMessage(QMessageBox::Yes, &information);
+        click(*editor, "SpeedButton2");
+        QCOMPARE(information, u"候補ファイルのプロパティを変更し再読み込みしました。"_qs);
+        QVERIFY(key(*editor, u'O')->isHidden());
+        QVERIFY(key(*editor, u'o')->font().bold());
+        key(*editor, u'o')->click();
+        QCOMPARE(field(*editor, 1)->text(), QString::number(numberOf(f.world, u"0254"_qs)));
+        const QByteArray saved = f.world.readBytes(tableFile(f.world, u"CandAll.csv"_qs));
+        QVERIFY(saved.startsWith("\"DBPhonet.csv\",Alphabet_Lower\r\n"));
+        QVERIFY(saved.contains("\r\n\"o\",0254,"));
+        QVERIFY(!editor->isModified());
+    }
+
+    void jumpSelectsTheRowOfTheFocusedFieldsNo()
+    {
+        EditorFixture f;
+        auto editor = f.makeEditor();
+        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+        f.chosen = u"CandAll.csv"_qs;
+        click(*editor, "CEOpen");
+        auto* view = test::child<QTableView>(*editor, "ListView1");
+        auto* model = qobject_cast<ui::SymbolViewModel*>(view->model());
+        key(*editor, u'O')->click();
+        field(*editor, 2)->setText(u"150"_qs);
+        field(*editor, 2)->setFocus();
+        click(*editor, "CandidateJump");
+        QCOMPARE(model->numberOfRow(view->currentIndex().row()), 150);
+        QVERIFY(view->hasFocus());
+
+        field(*editor, 3)->setText(u"9999"_qs);
+        field(*editor, 3)->setFocus();
+        click(*editor, "CandidateJump");
+        QVERIFY(field(*editor, 3)->hasFocus());
+        QCOMPARE(model->numberOfRow(view->currentIndex().row()), 150);
+    }
+
+    void theNewFileDialogChecksTheNameAndLoadsTheNewFile()
+    {
+        EditorFixture f;
+        auto editor = f.makeEditor();
+        QStringList warnings;
+        test::whenModal(
+            [&warnings](QWidget* modal) {
+                auto* dialog = qobject_cast<ui::NewCandidateFileDialog*>(modal);
+                auto* databases = test::child<QListWidget>(dialog, "DatabaseList");
+                QVERIFY(!test::child<QPushButton>(dialog, "CreateButton")->isEnabled());
+                databases->itemClicked(databases->findItems(u"DBPhonet.csv"_qs, Qt::MatchExactly).constFirst());
+                QCOMPARE(test::child<QLineEdit>(dialog, "DatabaseField")->text(), u"DBPhonet.csv"_qs);
+                test::child<QAbstractButton>(dialog, "ModeUpper")->click();
+                for (const QString& name : {u"CandNew.CSV"_qs, u"candNew.csv"_qs, u"CandAll.csv"_qs}) {
+                    test::child<QLineEdit>(dialog, "NameField")->setText(name);
+                    QString warning;
+                    test::answerMessage(QMessageBox::Yes, &warning);
+                    test::child<QPushButton>(dialog, "CreateButton")->click();
+                    warnings.append(warning);
+                }
+                test::child<QLineEdit>(dialog, "NameField")->setText(u"CandNew.csv"_qs);
+                test::answerMessage(QMessageBox::Yes);
+                test::child<QPushButton>(dialog, "CreateButton")->click();
+            },
+            [](QWidget* modal) { return qobject_cast<ui::NewCandidateFileDialog*>(modal) != nullptr; });
+        click(*editor, "CENew");
+        QCOMPARE(warnings,
+            QStringList(
+                {u"拡張子は\"csv\"でなくてはなりません。"_qs, u"ﾌｧｲﾙ名の最初の4文字は\"Cand\"でなくてはなりません。"_qs,
+                    u"同名のﾌｧｲﾙが存在します。別の名前をつけて下さい。"_qs}));
+        QCOMPARE(f.world.readBytes(tableFile(f.world, u"CandNew.csv"_qs)),
+            QByteArray("\"DBPhonet.csv\",Alphabet_Upper\r\n"));
+        QCOMPARE(editor->candidateFileName(), u"CandNew.csv"_qs);
+        QVERIFY(!test::child<QAbstractButton>(*editor, "CandidateJump")->isEnabled());
+        QVERIFY(key(*editor, u'A')->isEnabled());
+    }
+
+    void systemTablesOpenButNeverWrite()
+    {
+        EditorFixture f;
+        f.bench.settings().setFlag(core::SettingKey::SysTblFlg, true);
+        f.bench.folders().setCurrentTableFolder(f.bench.folders().systemTableFolder());
+        auto editor = f.makeEditor();
+        f.chosen = u"CandAll.csv"_qs;
+        click(*editor, "CEOpen");
+        QCOMPARE(editor->symbolDatabaseName(), u"DBPhonet.csv"_qs);
+        for (const char* name : {"CEOverWrite", "CESave", "CENew", "SpeedButton2"})
+            QVERIFY2(!test::child<QAbstractButton>(*editor, name)->isEnabled(), name);
+        QVERIFY(test::child<QAbstractButton>(*editor, "CEClose")->isEnabled());
+    }
+
+    // The menu opens the editor; a symbol assigned to a trigger and saved with a restart is offered by that
+    // trigger in the phonetic input area of the next run.
+    void aSavedAssignmentReachesThePhoneticAreaAfterTheRestart()
+    {
+        test::TestWorld world;
+        int number = 0;
+        {
+            ui::Workbench bench(setUpWorld(world));
+            ui::TMainFrm& window = bench.window();
+            window.show();
+            QVERIFY(window.candidateEditorAction()->isEnabled());
+            number = numberOf(world, u"0283"_qs);
+            QObject::connect(&bench.candidateEditor(), &ui::CandidateEditorLauncher::editorOpening, &window,
+                [number](ui::TCEditorFrm* editor) {
+                    QTimer::singleShot(0, editor, [editor, number] {
+                        editor->openCandidateFile(u"CandAll.csv"_qs);
+                        key(*editor, u'Q')->click();
+                        field(*editor, 1)->setText(QString::number(number));
+                        click(*editor, "CandidateRegister");
+                        test::answerMessage(QMessageBox::Yes);
+                        click(*editor, "CEOverWrite");
+                    });
+                });
+            QSignalSpy closing(&window, &ui::TMainFrm::closing);
+            window.candidateEditorAction()->trigger();
+            QCOMPARE(closing.count(), 1);
+            QVERIFY(!window.isVisible());
+        }
+        ui::Workbench next(setUpWorld(world));
+        next.settings().setDiscardSettings(true);
+        QVERIFY(next.tables().phonetic().isTrigger(u'Q'));
+        core::CandidateBuffer buffer;
+        next.tables().phonetic().fetchCandidates(u'Q', buffer);
+        QCOMPARE(buffer.slot(1), u'\u0283');
+    }
+};
+
+QTEST_MAIN(TCEditorFrmTest)
+#include "tceditorfrm_test.moc"

@@ -67,7 +67,7 @@ QList<SkippedLine> CandidateLineTable::merge(const CandidateFile& file, const QS
     for (qsizetype f = 0; f < fileLines.size(); ++f) {
         const QString& trigger = fileLines[f].trigger;
         for (qsizetype t = 0; t < m_lines.size(); ++t) {
-            const QString& tableTrigger = m_lines[t].trigger;
+            const QString tableTrigger = m_lines[t].trigger;
             if (tableTrigger.isEmpty())
                 continue;
             const bool exact = tableTrigger == trigger;

@@ -68,7 +68,7 @@ void SymbolViewDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         painter->restore();
         return;
     }
-    const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+    const auto alignment = Qt::Alignment::fromInt(index.data(Qt::TextAlignmentRole).toInt());
     const QRect area = alignment.testFlag(Qt::AlignLeft) ? option.rect.adjusted(kTextIndent, 0, -1, 0)
                                                          : option.rect.adjusted(1, 0, -1, 0);
     painter->drawText(area, alignment | Qt::TextSingleLine, fitted(text, metrics, area.width()));

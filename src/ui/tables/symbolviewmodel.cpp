@@ -175,7 +175,7 @@ QVariant SymbolViewModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole: {
         const bool left
             = index.column() == EnglishColumn || index.column() == JapaneseColumn || index.column() == NoteColumn;
-        return QVariant::fromValue(Qt::AlignVCenter | (left ? Qt::AlignLeft : Qt::AlignHCenter));
+        return (Qt::AlignVCenter | (left ? Qt::AlignLeft : Qt::AlignHCenter)).toInt();
     }
     default:
         return {};

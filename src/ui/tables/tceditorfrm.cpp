@@ -141,7 +141,7 @@ void TCEditorFrm::buildWindow()
     connect(m_keyboard, &TriggerKeyboard::triggerChosen, this, &TCEditorFrm::chooseTrigger);
     connect(m_browsePairedDatabase, &QToolButton::clicked, this, &TCEditorFrm::choosePairedDatabase);
     connect(m_saveAndReload, &QToolButton::clicked, this, &TCEditorFrm::saveAndReload);
-    for (int slot = 0; slot < SlotCount; ++slot)
+    for (std::size_t slot = 0; slot < SlotCount; ++slot)
         connect(m_fields[slot], &QLineEdit::textChanged, this, [this, slot] { showFieldGlyph(slot); });
 }
 
@@ -239,22 +239,23 @@ QWidget* TCEditorFrm::buildCandidatePage()
     const QFont numberFont = pixelFont(QStringLiteral("Tahoma"), 13);
     // Nos are digits only; the input method stays off.
     const QRegularExpression digits(QStringLiteral("[0-9]{0,9}"));
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        auto* number = new QLabel(QString::number(slot + 1));
+    for (std::size_t slot = 0; slot < SlotCount; ++slot) {
+        const int column = static_cast<int>(slot);
+        auto* number = new QLabel(QString::number(column + 1));
         number->setFont(numberFont);
         number->setAlignment(Qt::AlignCenter);
         m_glyphs[slot] = new CandidateGlyphBox;
-        m_glyphs[slot]->setObjectName(QStringLiteral("CandidateGlyph%1").arg(slot + 1));
+        m_glyphs[slot]->setObjectName(QStringLiteral("CandidateGlyph%1").arg(column + 1));
         m_fields[slot] = new QLineEdit;
-        m_fields[slot]->setObjectName(QStringLiteral("CandidateField%1").arg(slot + 1));
+        m_fields[slot]->setObjectName(QStringLiteral("CandidateField%1").arg(column + 1));
         m_fields[slot]->setFixedWidth(40);
         m_fields[slot]->setAlignment(Qt::AlignRight);
         m_fields[slot]->setValidator(new QRegularExpressionValidator(digits, m_fields[slot]));
         m_fields[slot]->setAttribute(Qt::WA_InputMethodEnabled, false);
-        m_fields[slot]->setAccessibleName(tr("候補%1").arg(slot + 1));
-        slotGrid->addWidget(number, 0, slot, Qt::AlignHCenter);
-        slotGrid->addWidget(m_glyphs[slot], 1, slot, Qt::AlignHCenter);
-        slotGrid->addWidget(m_fields[slot], 2, slot, Qt::AlignHCenter);
+        m_fields[slot]->setAccessibleName(tr("候補%1").arg(column + 1));
+        slotGrid->addWidget(number, 0, column, Qt::AlignHCenter);
+        slotGrid->addWidget(m_glyphs[slot], 1, column, Qt::AlignHCenter);
+        slotGrid->addWidget(m_fields[slot], 2, column, Qt::AlignHCenter);
     }
     layout->addLayout(slotGrid);
 

@@ -18,6 +18,7 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 class QToolButton;
+class QVBoxLayout;
 
 namespace pelinor::ui {
 
@@ -33,7 +34,7 @@ class TCEditorFrm : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int SlotCount = core::CandidateLine::SlotCount;
+    static constexpr std::size_t SlotCount = core::CandidateLine::SlotCount;
 
     explicit TCEditorFrm(CandidateEditorContext context, QWidget* parent = nullptr);
     ~TCEditorFrm() override;
@@ -57,7 +58,7 @@ private:
     QWidget* buildRightTabs();
     QWidget* buildCandidatePage();
     QWidget* buildPropertyPage();
-    void buildStatusBar(class QVBoxLayout* layout);
+    void buildStatusBar(QVBoxLayout* layout);
     QToolButton* toolButton(const QString& objectName, const QString& caption, const QIcon& icon);
 
     // Symbol database.
@@ -83,7 +84,7 @@ private:
 
     // Triggers and candidates.
     void chooseTrigger(const QString& trigger);
-    void showFieldGlyph(int slot);
+    void showFieldGlyph(std::size_t slot);
     void registerCandidates();
     void jumpToSymbol();
 

@@ -76,7 +76,7 @@ void TCEditorFrm::clearSymbolDatabase()
     m_writingSystemField->clear();
     m_displayFontField->clear();
     showStatus();
-    for (int slot = 0; slot < SlotCount; ++slot)
+    for (std::size_t slot = 0; slot < SlotCount; ++slot)
         showFieldGlyph(slot);
 }
 
@@ -98,7 +98,7 @@ bool TCEditorFrm::loadSymbolDatabase(const QString& fileName, QList<core::Skippe
     m_numbers = core::SymbolNumbers(m_symbols->database().entries());
     m_symbolDatabaseName = fileName;
     showStatus();
-    for (int slot = 0; slot < SlotCount; ++slot)
+    for (std::size_t slot = 0; slot < SlotCount; ++slot)
         showFieldGlyph(slot);
     return true;
 }
@@ -299,7 +299,7 @@ void TCEditorFrm::saveAndReload()
         return;
     m_pairedDatabase = m_pairedDatabaseField->text().trimmed();
     const int item = m_modeBox->currentIndex();
-    const TriggerMode mode = item >= 0 ? kModeOfItem[item] : m_mode.value_or(TriggerMode::AlphabetBoth);
+    const TriggerMode mode = item >= 0 && item < 3 ? kModeOfItem[item] : m_mode.value_or(TriggerMode::AlphabetBoth);
     const bool exists = candidateFileExists();
     // A write that fails keeps the editor as it is: reloading would throw away the unsaved candidates.
     if (exists && !writeCandidateFile(candidateFilePath(), m_pairedDatabase, mode))
@@ -319,11 +319,11 @@ void TCEditorFrm::chooseTrigger(const QString& trigger)
     const core::CandidateLine* line = m_lines.line(trigger);
     const core::SymbolNumbers::Slots fields
         = line && line->hasCandidates() ? m_numbers.fieldsOfSlots(line->candidates) : core::SymbolNumbers::Slots{};
-    for (int slot = 0; slot < SlotCount; ++slot)
-        m_fields[slot]->setText(fields[static_cast<std::size_t>(slot)]);
+    for (std::size_t slot = 0; slot < SlotCount; ++slot)
+        m_fields[slot]->setText(fields[slot]);
 }
 
-void TCEditorFrm::showFieldGlyph(int slot)
+void TCEditorFrm::showFieldGlyph(std::size_t slot)
 {
     const core::SymbolEntry* entry = m_numbers.entryOfField(m_fields[slot]->text());
     const QString glyph = entry && core::isHexCode(entry->code) ? QString(core::charOfHexCode(entry->code)) : QString();
@@ -336,8 +336,8 @@ void TCEditorFrm::registerCandidates()
     if (trigger.isEmpty())
         return;
     core::SymbolNumbers::Slots fields;
-    for (int slot = 0; slot < SlotCount; ++slot)
-        fields[static_cast<std::size_t>(slot)] = m_fields[slot]->text();
+    for (std::size_t slot = 0; slot < SlotCount; ++slot)
+        fields[slot] = m_fields[slot]->text();
     if (!m_lines.setCandidates(trigger, m_numbers.slotsOfFields(fields)))
         return;
     m_keyboard->markCandidates(trigger, m_lines.hasCandidates(trigger));

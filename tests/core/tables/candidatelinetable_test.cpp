@@ -110,8 +110,9 @@ TEST_F(CandidateLineTableTest, MergesByTriggerModeAndReportsWhatASaveWouldLose)
         EXPECT_TRUE(table.hasCandidates(u"\""));
         EXPECT_TRUE(table.hasCandidates(u"1"));
         // Under both cases "A" does not fill "a".
-        if (c.mode == TriggerMode::AlphabetBoth)
+        if (c.mode == TriggerMode::AlphabetBoth) {
             EXPECT_FALSE(table.hasCandidates(u"a"));
+        }
     }
 }
 

@@ -12,6 +12,7 @@
 #include "ui/tables/candidateeditorlauncher.h"
 #include "ui/tables/candidateglyphbox.h"
 #include "ui/tables/newcandidatefiledialog.h"
+#include "ui/tables/symbolviewdelegate.h"
 #include "ui/tables/symbolviewmodel.h"
 #include "ui/tables/tceditorfrm.h"
 
@@ -133,6 +134,32 @@ private Q_SLOTS:
         // A key without candidates empties the fields.
         key(*editor, u'Q')->click();
         QCOMPARE(field(*editor, 1)->text(), QString());
+    }
+
+    void theSymbolListShowsEntriesUnderTheirGroupsWithTheirFileNumbers()
+    {
+        core::SymbolDatabase database;
+        database.groups() = {{0, u"子音"_qs}, {1, u"母音"_qs}};
+        database.entries() = {{1, u"0251"_qs, u"open back"_qs, u"後舌広"_qs, u"0"_qs, {}},
+            {0, u"0283"_qs, u"esh"_qs, u"無声後部歯茎摩擦音"_qs, u"0"_qs, u"英語の注"_qs},
+            {7, u"00e9"_qs, u"no group"_qs, {}, u"0"_qs, {}}};
+        ui::SymbolViewModel model;
+        model.setDatabase(database, u"Segoe UI"_qs);
+        QCOMPARE(model.rowCount(), 5);
+        const QList<int> numbers{0, 2, 0, 1, 3};
+        for (int row = 0; row < 5; ++row)
+            QCOMPARE(model.numberOfRow(row), numbers[row]);
+        QCOMPARE(model.rowOfNumber(1), 3);
+        QCOMPARE(model.index(2, 0).data().toString(), u"母音"_qs);
+        QCOMPARE(model.index(1, ui::SymbolViewModel::GlyphColumn).data().toString(), u"\u0283"_qs);
+        QVERIFY(model.index(1, 0).data(ui::SymbolViewModel::MarkedNoteRole).toBool());
+        // A code that is not a hex code is listed without a glyph.
+        QCOMPARE(model.index(4, ui::SymbolViewModel::GlyphColumn).data().toString(), QString());
+
+        const QFontMetrics metrics(QApplication::font());
+        const int width = metrics.horizontalAdvance(u"abc..."_qs);
+        QCOMPARE(ui::SymbolViewDelegate::fitted(u"abcdefghij"_qs, metrics, width), u"abc..."_qs);
+        QCOMPARE(ui::SymbolViewDelegate::fitted(u"ab"_qs, metrics, width), u"ab"_qs);
     }
 
     void registeredNosAreWrittenAsCodesInTheirSlots()
@@ -322,6 +349,25 @@ private Q_SLOTS:
         for (const char* name : {"CEOverWrite", "CESave", "CENew", "SpeedButton2"})
             QVERIFY2(!test::child<QAbstractButton>(*editor, name)->isEnabled(), name);
         QVERIFY(test::child<QAbstractButton>(*editor, "CEClose")->isEnabled());
+    }
+
+    void theUsersLayoutWhileOpenAndTheScriptsLayoutAfterwards()
+    {
+        EditorFixture f;
+        QStringList calls;
+        for (const int mode : {1, 2}) {
+            f.bench.settings().setInteger(core::SettingKey::InputMode, mode);
+            ui::CandidateEditorContext context{.settings = f.bench.settings(), .folders = f.bench.folders()};
+            context.restoreStartupLayout = [&calls] { calls.append(u"own"_qs); };
+            context.selectScriptLayout = [&calls] { calls.append(u"script"_qs); };
+            ui::TCEditorFrm editor(context);
+            editor.show();
+            QCOMPARE(calls.last(), u"own"_qs);
+            click(editor, "DB2Exit");
+            QVERIFY(!editor.isVisible());
+        }
+        // Mode 1 types through the tables with the user's layout; mode 2 uses the Russian layout.
+        QCOMPARE(calls, QStringList({u"own"_qs, u"own"_qs, u"script"_qs}));
     }
 
     // The menu opens the editor; a symbol assigned to a trigger and saved with a restart is offered by that

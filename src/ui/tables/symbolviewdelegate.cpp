@@ -68,10 +68,11 @@ void SymbolViewDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         painter->restore();
         return;
     }
-    const auto alignment = Qt::Alignment::fromInt(index.data(Qt::TextAlignmentRole).toInt());
+    const auto alignment = Qt::Alignment::fromInt(index.data(Qt::TextAlignmentRole).toUInt());
     const QRect area = alignment.testFlag(Qt::AlignLeft) ? option.rect.adjusted(kTextIndent, 0, -1, 0)
                                                          : option.rect.adjusted(1, 0, -1, 0);
-    painter->drawText(area, alignment | Qt::TextSingleLine, fitted(text, metrics, area.width()));
+    painter->drawText(
+        area, static_cast<int>(alignment.toInt()) | Qt::TextSingleLine, fitted(text, metrics, area.width()));
     painter->restore();
 }
 

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -271,10 +272,16 @@ private Q_SLOTS:
         QVERIFY(key(*editor, u'o')->font().bold());
         key(*editor, u'o')->click();
         QCOMPARE(field(*editor, 1)->text(), QString::number(numberOf(f.world, u"0254"_qs)));
-        const QByteArray saved = f.world.readBytes(tableFile(f.world, u"CandAll.csv"_qs));
+        // The header changed with the lines as they were; the next write stores the lower-case triggers.
+        QByteArray saved = f.world.readBytes(tableFile(f.world, u"CandAll.csv"_qs));
         QVERIFY(saved.startsWith("\"DBPhonet.csv\",Alphabet_Lower\r\n"));
-        QVERIFY(saved.contains("\r\n\"o\",0254,"));
+        QVERIFY(saved.contains("\r\n\"O\",0254,"));
         QVERIFY(!editor->isModified());
+        test::answerMessage(QMessageBox::No);
+        click(*editor, "CEOverWrite");
+        saved = f.world.readBytes(tableFile(f.world, u"CandAll.csv"_qs));
+        QVERIFY(saved.contains("\r\n\"o\",0254,"));
+        QVERIFY(!saved.contains("\r\n\"O\","));
     }
 
     void jumpSelectsTheRowOfTheFocusedFieldsNo()

@@ -153,7 +153,7 @@ QWidget* TCEditorFrm::buildTopBar()
     layout->setSpacing(1);
     QStyle* s = style();
     m_dbExit = toolButton(QStringLiteral("DB2Exit"), tr("閉る"), s->standardIcon(QStyle::SP_DialogCloseButton));
-    m_dbOpen = toolButton(QStringLiteral("DB2Open"), tr("開く"), s->standardIcon(QStyle::SP_DirOpenIcon));
+    m_dbOpen = toolButton(QStringLiteral("DB2Open"), tr("開く"), s->standardIcon(QStyle::SP_DialogOpenButton));
     layout->addWidget(m_dbExit);
     layout->addWidget(m_dbOpen);
     layout->addSpacing(8);
@@ -165,7 +165,7 @@ QWidget* TCEditorFrm::buildTopBar()
     m_ceOpen
         = toolButton(QStringLiteral("CEOpen"), tr("開く"), greenIcon(s->standardIcon(QStyle::SP_DialogOpenButton)));
     m_ceOverWrite = toolButton(QStringLiteral("CEOverWrite"), tr("上書"), s->standardIcon(QStyle::SP_DialogSaveButton));
-    m_ceSave = toolButton(QStringLiteral("CESave"), tr("保存"), s->standardIcon(QStyle::SP_DriveFDIcon));
+    m_ceSave = toolButton(QStringLiteral("CESave"), tr("保存"), s->standardIcon(QStyle::SP_DialogSaveButton));
     m_ceNew = toolButton(QStringLiteral("CENew"), tr("新規"), s->standardIcon(QStyle::SP_FileIcon));
     for (QToolButton* button : {m_ceClose, m_ceOpen, m_ceOverWrite, m_ceSave, m_ceNew})
         layout->addWidget(button);

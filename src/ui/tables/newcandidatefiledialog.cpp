@@ -113,6 +113,8 @@ NewCandidateFileDialog::NewCandidateFileDialog(const QString& tableFolder, QWidg
     m_create->setObjectName(QStringLiteral("CreateButton"));
     auto* cancel = new QPushButton(tr("ｷｬﾝｾﾙ"));
     cancel->setObjectName(QStringLiteral("CancelButton"));
+    cancel->setAutoDefault(false);
+    m_create->setDefault(true);
     buttons->addWidget(m_create);
     buttons->addWidget(cancel);
     nameColumn->addLayout(buttons);

@@ -263,6 +263,8 @@ QWidget* TCEditorFrm::buildCandidatePage()
     m_register = new QPushButton(tr("登録"));
     m_register->setObjectName(QStringLiteral("CandidateRegister"));
     m_register->setFixedSize(110, 28);
+    // Enter in a candidate field registers, the usual end of typing the Nos of a key.
+    m_register->setDefault(true);
     registerRow->addStretch(1);
     registerRow->addWidget(m_register);
     registerRow->addWidget(guide({tr("候補を変更した場合"), tr("←トリガー毎に押します")}));
@@ -275,6 +277,7 @@ QWidget* TCEditorFrm::buildCandidatePage()
     m_jump->setFixedSize(60, 28);
     // The field with the cursor keeps the focus while Jump is clicked: Jump reads its No.
     m_jump->setFocusPolicy(Qt::NoFocus);
+    m_jump->setAutoDefault(false);
     jumpRow->addWidget(m_jump);
     jumpRow->addWidget(new QLabel(tr("カーソルのあるNoの、記号DBの行に飛びます")), 1);
     layout->addLayout(jumpRow);

@@ -94,6 +94,7 @@ private:
     QString tableFolder() const;
 
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
     CandidateEditorContext m_context;

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -374,6 +375,16 @@ void TCEditorFrm::showEvent(QShowEvent* event)
             m_context.restoreStartupLayout();
     }
     QDialog::showEvent(event);
+}
+
+void TCEditorFrm::keyPressEvent(QKeyEvent* event)
+{
+    // Escape leaves as "閉る" does, asking first when candidates are unsaved.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        exitEditor();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TCEditorFrm::done(int result)

@@ -230,6 +230,21 @@ private Q_SLOTS:
         QVERIFY(editor->isModified());
         QVERIFY(key(*editor, u'Q')->font().bold());
 
+        // Escape with unsaved candidates asks as "閉る" does; "No" stays.
+        QString exitQuestion;
+        test::answerMessage(QMessageBox::No, &exitQuestion);
+        QTest::keyClick(editor.get(), Qt::Key_Escape);
+        QVERIFY(exitQuestion.contains(u"候補エディタを終了してもよろしいですか？"_qs));
+        QVERIFY(editor->isVisible());
+
+        // A file removed behind the editor's back is reported, not silently skipped.
+        QVERIFY(QFile::remove(tableFile(f.world, u"CandAll.csv"_qs)));
+        QString missing;
+        test::answerMessage(QMessageBox::Yes, &missing);
+        click(*editor, "CEOverWrite");
+        QVERIFY2(missing.endsWith(u"CandAll.csv\"が見つかりません。"_qs), qPrintable(missing));
+        QVERIFY(editor->isModified());
+
         // Closing the file with unsaved candidates asks first; "No" keeps it open.
         QString question;
         test::answerMessage(QMessageBox::No, &question);
@@ -255,6 +270,18 @@ private Q_SLOTS:
         QVERIFY2(warning.contains(u"CandBad.csv の 4 行目"_qs), qPrintable(warning));
         QVERIFY(!warning.contains(u"2 行目"_qs));
         QVERIFY(key(*editor, u'a')->font().bold());
+
+        // The symbol database beside the keys reports its own left-out lines.
+        f.world.writeBytes(tableFile(f.world, u"DBBad.csv"_qs),
+            "\"\x94\xad\x89\xb9\x8b\x4c\x8d\x86\",\"Segoe UI\"\r\nGroup,0,\"g\"\r\n"
+            "0,\"0250\",\"turned a\",\"\",\"0\",\"\"\r\nx,\"0251\",\"alpha\",\"\",\"0\",\"\"\r\n");
+        f.chosen = u"DBBad.csv"_qs;
+        test::answerMessage(QMessageBox::Yes, &warning);
+        click(*editor, "DB2Open");
+        QCOMPARE(f.filters.last(), u"記号DB (DB*.csv)"_qs);
+        QVERIFY2(warning.contains(u"DBBad.csv の 4 行目"_qs), qPrintable(warning));
+        QCOMPARE(editor->symbolDatabaseName(), u"DBBad.csv"_qs);
+        QCOMPARE(test::child<QLineEdit>(*editor, "Edit1")->text(), u"発音記号"_qs);
     }
 
     void reloadingUnderTheOtherCaseMovesTheCandidatesToThoseKeys()

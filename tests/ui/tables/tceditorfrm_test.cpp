@@ -137,6 +137,53 @@ private Q_SLOTS:
         QCOMPARE(field(*editor, 1)->text(), QString());
     }
 
+    void anotherFilesSymbolDatabaseIsLoadedOnlyWhenTheUserSaysSo()
+    {
+        EditorFixture f;
+        auto editor = f.makeEditor();
+        f.chosen = u"CandAll.csv"_qs;
+        click(*editor, "CEOpen");
+        {
+            // The same pairing again asks nothing.
+            test::MessageBoxCatcher catcher;
+            click(*editor, "CEOpen");
+            QTest::qWait(60);
+            QVERIFY(catcher.texts().isEmpty());
+        }
+        f.chosen = u"CandGreek.csv"_qs;
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            QString question;
+            test::answerMessage(answer, &question);
+            click(*editor, "CEOpen");
+            QCOMPARE(question,
+                u"すでに\"DBPhonet.csv\"が記号DBにロードされていますが、この候補ファイルに設定されれている記号DBファイルは\"DBGreek.csv\"です。ロードしますか？"_qs);
+            QCOMPARE(editor->candidateFileName(), u"CandGreek.csv"_qs);
+            QCOMPARE(editor->symbolDatabaseName(), answer == QMessageBox::No ? u"DBPhonet.csv"_qs : u"DBGreek.csv"_qs);
+            if (answer == QMessageBox::No) {
+                // Back to the phonetic file for the second round.
+                f.chosen = u"CandAll.csv"_qs;
+                click(*editor, "CEOpen");
+                f.chosen = u"CandGreek.csv"_qs;
+            }
+        }
+    }
+
+    void systemTablesAreAnnouncedBeforeTheEditorOpens()
+    {
+        EditorFixture f;
+        f.bench.settings().setFlag(core::SettingKey::SysTblFlg, true);
+        QObject::connect(&f.bench.candidateEditor(), &ui::CandidateEditorLauncher::editorOpening, &f.bench.window(),
+            [](ui::TCEditorFrm* editor) { QTimer::singleShot(0, editor, [editor] { click(*editor, "DB2Exit"); }); });
+        test::MessageBoxCatcher catcher;
+        QSignalSpy closing(&f.bench.window(), &ui::TMainFrm::closing);
+        f.bench.window().candidateEditorAction()->trigger();
+        QCOMPARE(catcher.texts().size(), 1);
+        QVERIFY(catcher.texts().constFirst().startsWith(
+            u"　テーブル選択が、システムテーブルになっています。候補ファイルを開くことはできますが、"_qs));
+        // Leaving without a save keeps the program running.
+        QCOMPARE(closing.count(), 0);
+    }
+
     void theSymbolListShowsEntriesUnderTheirGroupsWithTheirFileNumbers()
     {
         core::SymbolDatabase database;

@@ -178,9 +178,10 @@ void TriggerKeyboard::layOutKeys()
             = kLeft + rowIndent(row, keyWidth) + keyWidth * (key.position - TriggerKeys::firstPositionOfRow(row));
         const int y = kTop + (row - 1) * keyHeight;
         const QChar c = key.character;
-        if (m_mode == TriggerMode::AlphabetUpper && isUpperLetter(c))
-            key.button->setGeometry(x, y, keyWidth, letterHeight);
-        else if (m_mode == TriggerMode::AlphabetLower && isLowerLetter(c))
+        // Under a one-case mode the letter of that case fills its whole key.
+        const bool wholeKey = (m_mode == TriggerMode::AlphabetUpper && isUpperLetter(c))
+            || (m_mode == TriggerMode::AlphabetLower && isLowerLetter(c));
+        if (wholeKey)
             key.button->setGeometry(x, y, keyWidth, letterHeight);
         else if (key.upperRow)
             key.button->setGeometry(x, y, keyWidth, upperHeight);

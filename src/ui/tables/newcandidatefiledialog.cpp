@@ -33,6 +33,7 @@ QListWidget* fileList(const QString& objectName, const QString& folder, const QS
     palette.setColor(QPalette::Text, Qt::white);
     list->setPalette(palette);
     list->addItems(QDir(folder).entryList({pattern}, QDir::Files | QDir::CaseSensitive, QDir::Name));
+    list->setFixedWidth(260);
     return list;
 }
 
@@ -51,6 +52,10 @@ NewCandidateFileDialog::NewCandidateFileDialog(const QString& tableFolder, QWidg
     setWindowTitle(tr("候補ファイルの新規作成"));
     setModal(true);
     setFixedSize(600, 500);
+    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    // A little smaller than the editor's, so that the guide lines fit the fixed size.
+    dialogFont.setPixelSize(14);
+    setFont(dialogFont);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 8, 12, 0);
@@ -78,7 +83,7 @@ NewCandidateFileDialog::NewCandidateFileDialog(const QString& tableFolder, QWidg
         modeColumn->addWidget(choice);
     }
     m_modes->button(static_cast<int>(TriggerMode::AlphabetLower))->setChecked(true);
-    modeRow->addLayout(modeColumn);
+    modeRow->addLayout(modeColumn, 0);
     layout->addLayout(modeRow);
 
     layout->addWidget(new QLabel(tr("２．対になる記号DBファイルを指定します。")));

@@ -5,6 +5,7 @@
 #include "core/tables/tablefile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -56,21 +57,34 @@ CandidateFile CandidateFile::read(const QString& path)
         return file;
     }
 
+    const QString fileName = QFileInfo(path).fileName();
     for (qsizetype i = 0; i < content.lines.size(); ++i) {
         const QStringList fields = splitFields(content.lines[i]);
+        const int lineNumber = static_cast<int>(i + 1);
         if (i == 0 && fields.size() == 2) {
             file.m_hasHeader = true;
             file.m_header = {fields[0], fields[1]};
             continue;
         }
-        if (fields.size() != kFieldCount || fields[0].isEmpty())
+        if (fields.size() != kFieldCount) {
+            // Blank lines carry nothing; any other line was meant to say something.
+            if (!content.lines[i].trimmed().isEmpty())
+                file.m_skipped.append(
+                    {fileName, lineNumber, tr("欄の数が %1 です（10 のはずです）。").arg(fields.size())});
             continue;
+        }
         CandidateLine line;
         line.trigger = triggerOfField(fields[0]);
         for (int slot = 0; slot < CandidateLine::SlotCount; ++slot)
             line.candidates[static_cast<std::size_t>(slot)] = fields[slot + 1];
-        if (line.hasCandidates())
-            file.m_lines.append(line);
+        if (!line.hasCandidates())
+            continue;
+        if (line.trigger.isEmpty()) {
+            file.m_skipped.append({fileName, lineNumber, tr("トリガーが空です。")});
+            continue;
+        }
+        file.m_lines.append(line);
+        file.m_lineNumbers.append(lineNumber);
     }
     return file;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/tables/candidateline.h"
+#include "core/tables/skippedline.h"
 #include "core/tables/triggermode.h"
 
 #include <QList>
@@ -63,6 +64,13 @@ public:
     const QList<CandidateLine>& lines() const { return m_lines; }
     QList<CandidateLine>& lines() { return m_lines; }
 
+    /// The 1-based line number in the file of each of lines(), as read(); empty for a file built in memory.
+    const QList<int>& lineNumbers() const { return m_lineNumbers; }
+
+    /// Lines of the file that are neither the header, nor a candidate line, nor empty, nor a line without
+    /// candidates: read() leaves them out and a write would not bring them back.
+    const QList<SkippedLine>& skippedLines() const { return m_skipped; }
+
     /// The trigger field of a trigger: "0022" for the double quote, else the trigger itself.
     static QString triggerField(const QString& trigger);
     /// The trigger of a trigger field: the double quote for "0022", else the field itself.
@@ -74,6 +82,8 @@ private:
     QString m_readError;
     Header m_header;
     QList<CandidateLine> m_lines;
+    QList<int> m_lineNumbers;
+    QList<SkippedLine> m_skipped;
 };
 
 } // namespace pelinor::core

@@ -114,7 +114,7 @@ MainMenus MainMenus::build(QMenuBar* bar)
 void MainMenus::disablePendingItems() const
 {
     // Items whose windows are not part of the program yet.
-    for (QAction* pending : {symbolDatabase, candidateEditor, htmlListTool})
+    for (QAction* pending : {symbolDatabase, htmlListTool})
         pending->setEnabled(false);
 }
 

@@ -100,6 +100,8 @@ public:
     void storeLiveState();
     /// Shows the table lines that a load had to leave out, if any.
     void reportSkippedTableLines(const QList<core::SkippedLine>& skipped);
+    /// The menu item "候補エディタ"; the workbench connects it to the candidate editor.
+    QAction* candidateEditorAction() const { return m_menus.candidateEditor; }
 
 Q_SIGNALS:
     /// The window is closing for the first time: the program ends.

@@ -7,9 +7,11 @@
 #include "platform/windowsystem.h"
 #include "ui/app/tmainfrm.h"
 #include "ui/input/triggerkeyinput.h"
+#include "ui/tables/candidateeditorlauncher.h"
 #include "ui/transfer/transfercontroller.h"
 #include "ui/wordbook/wordbookcontroller.h"
 
+#include <QAction>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -92,6 +94,11 @@ void Workbench::buildControllers()
         = std::make_unique<TransferController>(m_settings, m_folders, *m_windowSystem, m_window->transferWidgets());
     // Constructed after the settings file was read: it takes the stored dictionary mode.
     m_wordBooks = std::make_unique<WordBookController>(m_window->wordBookContext());
+    // A restart after a saved candidate file closes the main window as a normal exit does.
+    m_candidateEditor = std::make_unique<CandidateEditorLauncher>(CandidateEditorContext{
+        .settings = m_settings, .folders = m_folders, .mainWindow = m_window.get(), .endProgram = [this] {
+            m_window->close();
+        }});
 }
 
 void Workbench::connectControllers()
@@ -100,6 +107,8 @@ void Workbench::connectControllers()
     QObject::connect(m_inputModes.get(), &core::InputModeController::scriptChanged, m_wordBooks.get(),
         &WordBookController::onScriptChanged);
     QObject::connect(m_window.get(), &TMainFrm::closing, m_window.get(), [this] { shutDown(); });
+    QObject::connect(m_window->candidateEditorAction(), &QAction::triggered, m_candidateEditor.get(),
+        &CandidateEditorLauncher::open);
 }
 
 void Workbench::start()

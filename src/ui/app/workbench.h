@@ -18,6 +18,7 @@ class WindowSystem;
 
 namespace pelinor::ui {
 
+class CandidateEditorLauncher;
 class TMainFrm;
 class TransferController;
 class TriggerKeyInput;
@@ -52,6 +53,7 @@ public:
     TriggerKeyInput& triggerInput() { return *m_triggerInput; }
     TransferController& transfer() { return *m_transfer; }
     WordBookController& wordBooks() { return *m_wordBooks; }
+    CandidateEditorLauncher& candidateEditor() { return *m_candidateEditor; }
     TMainFrm& window() { return *m_window; }
 
 private:
@@ -78,6 +80,7 @@ private:
     std::unique_ptr<TMainFrm> m_window;
     std::unique_ptr<TransferController> m_transfer;
     std::unique_ptr<WordBookController> m_wordBooks;
+    std::unique_ptr<CandidateEditorLauncher> m_candidateEditor;
     bool m_systemWriteFailureShown = false;
 };
 

@@ -111,8 +111,8 @@ MainMenus MainMenus::build(QMenuBar* bar)
 void MainMenus::disablePendingItems() const
 {
     // Items whose windows are not part of the program yet.
-    for (QAction* pending : {open, save, saveAs, wordWrap, scrollBars, settings, symbolDatabase, candidateEditor,
-             htmlListTool, conversionTool, codeChecker, helpContents, version})
+    for (QAction* pending : {open, save, saveAs, wordWrap, scrollBars, settings, candidateEditor, conversionTool,
+             codeChecker, helpContents, version})
         pending->setEnabled(false);
 }
 

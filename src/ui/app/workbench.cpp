@@ -7,9 +7,11 @@
 #include "platform/windowsystem.h"
 #include "ui/app/tmainfrm.h"
 #include "ui/input/triggerkeyinput.h"
+#include "ui/tables/tabletools.h"
 #include "ui/transfer/transfercontroller.h"
 #include "ui/wordbook/wordbookcontroller.h"
 
+#include <QAction>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -41,6 +43,7 @@ Workbench::Workbench(const core::Folders& folders, DesktopServices services)
 Workbench::~Workbench()
 {
     // The controllers work on the window's controls, so they go before it.
+    m_tableTools.reset();
     m_wordBooks.reset();
     m_transfer.reset();
     m_window.reset();
@@ -92,6 +95,12 @@ void Workbench::buildControllers()
         = std::make_unique<TransferController>(m_settings, m_folders, *m_windowSystem, m_window->transferWidgets());
     // Constructed after the settings file was read: it takes the stored dictionary mode.
     m_wordBooks = std::make_unique<WordBookController>(m_window->wordBookContext());
+    // A saved table takes effect at the next start: the tools end the program as closing the window does.
+    m_tableTools = std::make_unique<TableTools>(TableToolsContext{.settings = m_settings,
+        .folders = m_folders,
+        .shellOpener = *m_shellOpener,
+        .mainWindow = m_window.get(),
+        .endProgram = [this] { m_window->close(); }});
 }
 
 void Workbench::connectControllers()
@@ -100,6 +109,10 @@ void Workbench::connectControllers()
     QObject::connect(m_inputModes.get(), &core::InputModeController::scriptChanged, m_wordBooks.get(),
         &WordBookController::onScriptChanged);
     QObject::connect(m_window.get(), &TMainFrm::closing, m_window.get(), [this] { shutDown(); });
+    QObject::connect(m_window->menus().symbolDatabase, &QAction::triggered, m_tableTools.get(),
+        &TableTools::openSymbolDatabaseEditor);
+    QObject::connect(
+        m_window->menus().htmlListTool, &QAction::triggered, m_tableTools.get(), &TableTools::openHtmlListTool);
 }
 
 void Workbench::start()

@@ -18,6 +18,7 @@ class WindowSystem;
 
 namespace pelinor::ui {
 
+class TableTools;
 class TMainFrm;
 class TransferController;
 class TriggerKeyInput;
@@ -78,6 +79,7 @@ private:
     std::unique_ptr<TMainFrm> m_window;
     std::unique_ptr<TransferController> m_transfer;
     std::unique_ptr<WordBookController> m_wordBooks;
+    std::unique_ptr<TableTools> m_tableTools;
     bool m_systemWriteFailureShown = false;
 };
 

@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -155,9 +156,10 @@ QWidget* TSymDBFrm::buildToolBar()
     guide->setText(tr("【操作】") + u'\n' + tr("1. 「開く」からファイルを選択。") + u'\n'
         + tr("2. グループを指定します。") + u'\n' + tr("3. 「追加」で行を作り、データ入力"));
     QFont small = guide->font();
-    small.setPointSize(9);
+    small.setPointSize(8);
     guide->setFont(small);
-    guide->setGeometry(16 + 48 * 8 + 12, 2, 280, kButtonHeight);
+    guide->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    guide->setGeometry(16 + 48 * 8 + 12, 0, 280, kButtonHeight + 4);
     return bar;
 }
 
@@ -211,6 +213,11 @@ QWidget* TSymDBFrm::buildEditPanel()
     right->addWidget(m_auxiliaryBox, 1, 1);
     right->addWidget(label(tr("■備　考"), panel), 2, 0);
     m_noteField = field(QStringLiteral("NoteField"), panel, true);
+    // A double quote would end the stored field and lose the row at the next reading; English names store it
+    // as its "#$" escape, the Japanese name and the note cannot hold it.
+    auto* noQuote = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), this);
+    m_japaneseField->setValidator(noQuote);
+    m_noteField->setValidator(noQuote);
     right->addWidget(m_noteField, 2, 1);
     right->setColumnStretch(1, 1);
     right->setRowStretch(3, 1);

@@ -140,6 +140,9 @@ bool TSymDBFrm::writeTo(const QString& path)
         return false;
     QString error;
     if (!m_document.write(path, &error)) {
+        const QString name = QFileInfo(path).fileName();
+        if (!error.contains(name))
+            error = tr("ファイル「%1」を保存できませんでした。").arg(name) + u'\n' + error;
         QMessageBox::warning(this, windowTitle(), error, QMessageBox::Yes);
         return false;
     }

@@ -78,7 +78,8 @@ private Q_SLOTS:
         QTest::keyClicks(code, QStringLiteral("00E9"));
         QCOMPARE(editor.document().row(2).code, QStringLiteral("00E9"));
         QTest::keyClicks(test::child<QLineEdit>(editor, "EnglishNameField"), QStringLiteral("e acute"));
-        QTest::keyClicks(test::child<QLineEdit>(editor, "NoteField"), QStringLiteral("x"));
+        // A double quote cannot be stored in a note and is not taken.
+        QTest::keyClicks(test::child<QLineEdit>(editor, "NoteField"), QStringLiteral("x\""));
         QCOMPARE(list->model()->index(4, 3).data().toString(), QStringLiteral("e acute"));
 
         world.fileToChoose = world.tableFile(QStringLiteral("DBMine.csv"));
@@ -230,6 +231,16 @@ private Q_SLOTS:
         // The user's own layout while open; mode 1 (no script layout) needs nothing back.
         QCOMPARE(world.layoutCalls, QStringList{QStringLiteral("startup")});
         QCOMPARE(world.endRequests, 0);
+    }
+
+    void toolsRestoreTheScriptLayoutInLayoutModes()
+    {
+        test::TablesFixture world;
+        world.settings.setInteger(core::SettingKey::InputMode, 2);
+        ui::TableTools tools(world.context());
+        test::whenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        tools.openHtmlListTool();
+        QCOMPARE(world.layoutCalls, (QStringList{QStringLiteral("startup"), QStringLiteral("script")}));
     }
 };
 

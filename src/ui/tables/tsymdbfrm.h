@@ -4,6 +4,7 @@
 #include "ui/tables/tabletoolscontext.h"
 
 #include <QDialog>
+#include <QPalette>
 
 class QComboBox;
 class QLabel;
@@ -68,6 +69,7 @@ private:
     void displayFontChosen(int item);
     void afterRowsChanged();
     void applySpans();
+    void setListBackground(QPalette::ColorRole role);
     void showGlyph(const QString& glyph);
     void askForRestart();
     bool readOnly() const;

@@ -11,6 +11,7 @@
 #include "ui/tables/tnewsymdbfrm.h"
 #include "ui/tables/tsymdbfrm.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -65,6 +66,7 @@ void TSymDBFrm::reset()
     m_preview->clear();
     m_model->reload();
     applySpans();
+    setListBackground(QPalette::Button);
     m_filePanel->clear();
     m_folderPanel->clear();
 }
@@ -117,11 +119,21 @@ void TSymDBFrm::openFile(const QString& path)
     m_new->setEnabled(!readOnly());
     m_model->reload();
     applySpans();
+    setListBackground(QPalette::Base);
     showFileStatus(QString());
     if (!m_document.skippedLines().isEmpty()) {
         QMessageBox::warning(
             this, windowTitle(), core::skippedLinesMessage(m_document.skippedLines()), QMessageBox::Yes);
     }
+}
+
+void TSymDBFrm::setListBackground(QPalette::ColorRole role)
+{
+    // Button face while no file is open, the window colour once one is.
+    QPalette palette = QApplication::palette(m_list);
+    palette.setColor(QPalette::Base, palette.color(role));
+    m_list->viewport()->setPalette(palette);
+    m_list->setPalette(palette);
 }
 
 void TSymDBFrm::applySpans()

@@ -14,6 +14,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -257,7 +258,9 @@ void TSymDBFrm::connectControls()
     connect(m_delete, &QToolButton::clicked, this, &TSymDBFrm::dbDelete);
     connect(m_insert, &QToolButton::clicked, this, &TSymDBFrm::dbInsert);
     connect(m_add, &QToolButton::clicked, this, &TSymDBFrm::dbAdd);
-    connect(m_list, &QTableView::clicked, this, &TSymDBFrm::rowClicked);
+    // A click or the arrow keys: whichever makes a row current fills the edit panel.
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex& current) { rowChosen(current); });
     connect(m_codeField, &QLineEdit::textChanged, this, &TSymDBFrm::codeChanged);
     connect(m_englishField, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (m_selected >= 0) {

@@ -59,7 +59,7 @@ private:
     /// restart after a successful write.
     bool writeTo(const QString& path);
 
-    void rowClicked(const QModelIndex& index);
+    void rowChosen(const QModelIndex& index);
     void selectEntry(qsizetype entry);
     void fillPanel(qsizetype entry);
     void clearPanel();

@@ -264,15 +264,21 @@ void TSymDBFrm::selectEntry(qsizetype entry)
         return;
     const QModelIndex index = m_model->index(row, 0);
     m_list->scrollTo(index);
-    m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    {
+        // The panel is filled once, below, even when the new row takes the selected row's place.
+        const QSignalBlocker blocker(m_list->selectionModel());
+        m_list->selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    m_list->viewport()->update();
     fillPanel(entry);
     m_codeField->setEnabled(true);
     m_codeField->setFocus();
 }
 
-void TSymDBFrm::rowClicked(const QModelIndex& index)
+void TSymDBFrm::rowChosen(const QModelIndex& index)
 {
-    const qsizetype entry = m_model->entryOfRow(index.row());
+    const qsizetype entry = index.isValid() ? m_model->entryOfRow(index.row()) : -1;
     if (entry >= 0)
         fillPanel(entry);
 }
@@ -356,8 +362,10 @@ void TSymDBFrm::groupChosen(int item)
     // The chosen group is where the next "追加" puts its row; the selected row stays where it is.
     if (m_selected >= 0) {
         m_selected = -1;
+        const QSignalBlocker blocker(m_list->selectionModel());
         m_list->selectionModel()->clearSelection();
         m_list->selectionModel()->clearCurrentIndex();
+        m_list->viewport()->update();
         clearPanel();
     }
     m_add->setEnabled(true);

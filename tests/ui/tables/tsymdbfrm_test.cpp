@@ -123,6 +123,12 @@ private Q_SLOTS:
         QCOMPARE(editor.document().rowCount(), 2);
         QCOMPARE(list->model()->index(1, 0).data().toInt(), 1);
         QCOMPARE(list->model()->index(2, 0).data().toInt(), 2);
+
+        // The arrow keys move through the rows as clicks do.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 1)).center());
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(test::child<QLineEdit>(editor, "NoField")->text(), QStringLiteral("2"));
+        QCOMPARE(test::child<QLineEdit>(editor, "EnglishNameField")->text(), QStringLiteral("z"));
     }
 
     void rowsWithoutACodeAreNamedAndAFailedWriteKeepsTheFile()

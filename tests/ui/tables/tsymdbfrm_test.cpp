@@ -3,6 +3,7 @@
 #include "support/messageboxes.h"
 #include "support/widgetlookup.h"
 #include "tablesfixture.h"
+#include "ui/tables/symbollistdelegate.h"
 #include "ui/tables/tabletools.h"
 #include "ui/tables/tnewsymdbfrm.h"
 #include "ui/tables/tsymdbfrm.h"
@@ -237,6 +238,19 @@ private Q_SLOTS:
         // The user's own layout while open; mode 1 (no script layout) needs nothing back.
         QCOMPARE(world.layoutCalls, QStringList{QStringLiteral("startup")});
         QCOMPARE(world.endRequests, 0);
+    }
+
+    void textTooWideForItsCellEndsInThreeDots()
+    {
+        const QFontMetrics metrics(QFont(QStringLiteral("DejaVu Sans"), 12));
+        const QString text = QStringLiteral("voiceless bilabial plosive");
+        QCOMPARE(ui::SymbolListDelegate::fitted(text, metrics, metrics.horizontalAdvance(text)), text);
+        const int width = metrics.horizontalAdvance(QStringLiteral("voiceless..."));
+        const QString fitted = ui::SymbolListDelegate::fitted(text, metrics, width);
+        QVERIFY2(
+            fitted.endsWith(QStringLiteral("...")) && metrics.horizontalAdvance(fitted) <= width, qPrintable(fitted));
+        QVERIFY(text.startsWith(fitted.chopped(3)));
+        QVERIFY(metrics.horizontalAdvance(text.left(fitted.size() - 2) + QStringLiteral("...")) > width);
     }
 
     void toolsRestoreTheScriptLayoutInLayoutModes()

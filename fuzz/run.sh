@@ -14,7 +14,8 @@ findings=$bin_dir/findings
 rm -rf "$findings"
 mkdir -p "$work" "$findings"
 
-targets=(fieldsplitter settings symboldatabase candidatefile wordbook textdecode textencode transferencode oldwordbook)
+targets=(fieldsplitter settings symboldatabase candidatefile wordbook textdecode textencode transferencode
+    oldwordbook candidatelistpage)
 failed=0
 failed_count=0
 summary=()

@@ -24,7 +24,7 @@ packages=(
     libxcb1-dev libxcb-xtest0-dev
     xvfb xauth openbox x11-utils xterm
     fonts-noto-cjk fonts-liberation fonts-sil-charis fonts-dejavu-core
-    pandoc unrtf
+    pandoc unrtf libxml2-utils
 )
 # The fuzz targets need clang's libFuzzer.
 fuzz_packages=(clang libclang-rt-14-dev)

@@ -111,11 +111,4 @@ MainMenus MainMenus::build(QMenuBar* bar)
     return m;
 }
 
-void MainMenus::disablePendingItems() const
-{
-    // Items whose windows are not part of the program yet.
-    for (QAction* pending : {symbolDatabase, htmlListTool})
-        pending->setEnabled(false);
-}
-
 } // namespace pelinor::ui

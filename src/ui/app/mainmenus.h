@@ -60,9 +60,6 @@ struct MainMenus {
 
     /// Builds every menu into `bar`.
     static MainMenus build(QMenuBar* bar);
-    /// Hides or disables the items whose dialogs and windows are not part of the program yet.
-    void disablePendingItems() const;
-
     /// The transfer mode of an item of the transfer-mode menu.
     static core::TransferMode transferModeOfItem(int item);
 };

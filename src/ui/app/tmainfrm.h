@@ -98,10 +98,11 @@ public:
     /// Writes the window's geometry, the splits and the word list's columns into the settings; nothing when
     /// the window was never shown, so the stored values stand.
     void storeLiveState();
+    /// The menu bar's actions, for the parts that own the commands behind them.
+    const MainMenus& menus() const { return m_menus; }
     /// Shows the table lines that a load had to leave out, if any.
     void reportSkippedTableLines(const QList<core::SkippedLine>& skipped);
     /// The menu item "候補エディタ"; the workbench connects it to the candidate editor.
-    QAction* candidateEditorAction() const { return m_menus.candidateEditor; }
 
 Q_SIGNALS:
     /// The window is closing for the first time: the program ends.

@@ -62,7 +62,6 @@ void TMainFrm::connectControllers(TransferController& transfer, WordBookControll
     connectMenus();
     connectEntryDialogs();
     connectUtilities();
-    m_menus.disablePendingItems();
 }
 
 void TMainFrm::connectCommands()

@@ -8,6 +8,7 @@
 #include "ui/app/tmainfrm.h"
 #include "ui/input/triggerkeyinput.h"
 #include "ui/tables/candidateeditorlauncher.h"
+#include "ui/tables/tabletools.h"
 #include "ui/transfer/transfercontroller.h"
 #include "ui/wordbook/wordbookcontroller.h"
 
@@ -43,6 +44,8 @@ Workbench::Workbench(const core::Folders& folders, DesktopServices services)
 Workbench::~Workbench()
 {
     // The controllers work on the window's controls, so they go before it.
+    m_tableTools.reset();
+    m_candidateEditor.reset();
     m_wordBooks.reset();
     m_transfer.reset();
     m_window.reset();
@@ -99,6 +102,12 @@ void Workbench::buildControllers()
         .settings = m_settings, .folders = m_folders, .mainWindow = m_window.get(), .endProgram = [this] {
             m_window->close();
         }});
+    // A saved table takes effect at the next start: the tools end the program as closing the window does.
+    m_tableTools = std::make_unique<TableTools>(TableToolsContext{.settings = m_settings,
+        .folders = m_folders,
+        .shellOpener = *m_shellOpener,
+        .mainWindow = m_window.get(),
+        .endProgram = [this] { m_window->close(); }});
 }
 
 void Workbench::connectControllers()
@@ -107,8 +116,12 @@ void Workbench::connectControllers()
     QObject::connect(m_inputModes.get(), &core::InputModeController::scriptChanged, m_wordBooks.get(),
         &WordBookController::onScriptChanged);
     QObject::connect(m_window.get(), &TMainFrm::closing, m_window.get(), [this] { shutDown(); });
-    QObject::connect(m_window->candidateEditorAction(), &QAction::triggered, m_candidateEditor.get(),
+    QObject::connect(m_window->menus().candidateEditor, &QAction::triggered, m_candidateEditor.get(),
         &CandidateEditorLauncher::open);
+    QObject::connect(m_window->menus().symbolDatabase, &QAction::triggered, m_tableTools.get(),
+        &TableTools::openSymbolDatabaseEditor);
+    QObject::connect(
+        m_window->menus().htmlListTool, &QAction::triggered, m_tableTools.get(), &TableTools::openHtmlListTool);
 }
 
 void Workbench::start()

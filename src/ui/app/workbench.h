@@ -19,6 +19,7 @@ class WindowSystem;
 namespace pelinor::ui {
 
 class CandidateEditorLauncher;
+class TableTools;
 class TMainFrm;
 class TransferController;
 class TriggerKeyInput;
@@ -81,6 +82,7 @@ private:
     std::unique_ptr<TransferController> m_transfer;
     std::unique_ptr<WordBookController> m_wordBooks;
     std::unique_ptr<CandidateEditorLauncher> m_candidateEditor;
+    std::unique_ptr<TableTools> m_tableTools;
     bool m_systemWriteFailureShown = false;
 };
 

@@ -176,7 +176,7 @@ private Q_SLOTS:
             [](ui::TCEditorFrm* editor) { QTimer::singleShot(0, editor, [editor] { click(*editor, "DB2Exit"); }); });
         test::MessageBoxCatcher catcher;
         QSignalSpy closing(&f.bench.window(), &ui::TMainFrm::closing);
-        f.bench.window().candidateEditorAction()->trigger();
+        f.bench.window().menus().candidateEditor->trigger();
         QCOMPARE(catcher.texts().size(), 1);
         QVERIFY(catcher.texts().constFirst().startsWith(
             u"　テーブル選択が、システムテーブルになっています。候補ファイルを開くことはできますが、"_qs));
@@ -461,7 +461,7 @@ private Q_SLOTS:
             ui::Workbench bench(setUpWorld(world));
             ui::TMainFrm& window = bench.window();
             window.show();
-            QVERIFY(window.candidateEditorAction()->isEnabled());
+            QVERIFY(window.menus().candidateEditor->isEnabled());
             number = numberOf(world, u"0283"_qs);
             QObject::connect(&bench.candidateEditor(), &ui::CandidateEditorLauncher::editorOpening, &window,
                 [number](ui::TCEditorFrm* editor) {
@@ -475,7 +475,7 @@ private Q_SLOTS:
                     });
                 });
             QSignalSpy closing(&window, &ui::TMainFrm::closing);
-            window.candidateEditorAction()->trigger();
+            window.menus().candidateEditor->trigger();
             QCOMPARE(closing.count(), 1);
             QVERIFY(!window.isVisible());
         }

@@ -1,7 +1,12 @@
 #include "core/wordbook/wordsearchrun.h"
 
 #include <QMetaObject>
+#include <QStringList>
 #include <QThread>
+
+#include <algorithm>
+#include <deque>
+#include <future>
 
 namespace pelinor::core {
 
@@ -34,16 +39,43 @@ void WordSearchRun::cancel()
 QString WordSearchRun::searchFolder(const QString& folder, const WordSearchQuery& query,
     const std::function<void(const QList<WordSearchHit>&)>& bookSearched, const std::atomic_bool* cancelled)
 {
-    for (const QString& fileName : wordBookFileNames(folder)) {
+    // A few books are read and searched at once, each on a thread of its own, while their results are
+    // taken in file order; the number in flight bounds the memory the texts take.
+    const QStringList names = wordBookFileNames(folder);
+    const auto inFlight = static_cast<size_t>(std::clamp(QThread::idealThreadCount(), 1, 4));
+    std::atomic_bool stop = false;
+    std::deque<std::future<WordSearchFileResult>> pending;
+    qsizetype next = 0;
+    const auto launchNext = [&] {
+        const QString name = names.at(next++);
+        pending.push_back(std::async(std::launch::async, [&folder, &query, &stop, cancelled, name] {
+            if (stop.load() || (cancelled && cancelled->load()))
+                return WordSearchFileResult{};
+            return searchWordBookFile(folder, name, query);
+        }));
+    };
+    QString error;
+    while (next < names.size() && pending.size() < inFlight)
+        launchNext();
+    while (!pending.empty()) {
+        WordSearchFileResult result = pending.front().get();
+        pending.pop_front();
         if (cancelled && cancelled->load())
-            return {};
-        WordSearchFileResult result = searchWordBookFile(folder, fileName, query);
-        if (!result.error.isEmpty())
-            return result.error;
+            stop = true;
+        if (stop.load())
+            continue;
+        if (!result.error.isEmpty()) {
+            // The books after this one are not shown: their searches end at once.
+            error = result.error;
+            stop = true;
+            continue;
+        }
+        if (next < names.size())
+            launchNext();
         if (!result.hits.isEmpty())
             bookSearched(result.hits);
     }
-    return {};
+    return error;
 }
 
 void WordSearchRun::start(const QString& folder, const WordSearchQuery& query)

@@ -32,8 +32,9 @@ public:
     void cancel();
     bool isRunning() const;
 
-    /// Searches the folder on the calling thread, calling `bookSearched` per book; used where no thread is
-    /// wanted. Stops at the first book that cannot be read and gives its message, else an empty text.
+    /// Searches the folder and calls `bookSearched` on the calling thread for each book with hits, in file
+    /// order; the books themselves are read on a few helper threads at once. Stops at the first book that
+    /// cannot be read and gives its message, else an empty text.
     static QString searchFolder(const QString& folder, const WordSearchQuery& query,
         const std::function<void(const QList<WordSearchHit>&)>& bookSearched,
         const std::atomic_bool* cancelled = nullptr);

@@ -52,9 +52,8 @@ MainActions MainActions::build(QWidget* window)
     a.focusSwitch->setShortcutContext(Qt::WindowShortcut);
     window->addAction(a.focusSwitch);
 
-    // The windows behind these commands are not part of the program yet.
-    for (QAction* pending : {a.search, a.option})
-        pending->setEnabled(false);
+    // The window behind this command is not part of the program yet.
+    a.option->setEnabled(false);
     return a;
 }
 

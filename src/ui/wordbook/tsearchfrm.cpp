@@ -8,6 +8,7 @@
 #include "ui/wordbook/wordbookmessages.h"
 #include "ui/wordbook/wordsearchmodel.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
@@ -130,6 +131,12 @@ TSearchFrm::TSearchFrm(core::Settings& settings, SearchWindowSetup setup, QWidge
     connect(m_inputButton, &QPushButton::clicked, this, &TSearchFrm::inputWord);
     connect(m_editButton, &QPushButton::clicked, this, &TSearchFrm::editWord);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+    // Escape closes it as it closes a dialog.
+    auto* escape = new QAction(this);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape->setShortcutContext(Qt::WindowShortcut);
+    addAction(escape);
+    connect(escape, &QAction::triggered, this, &QWidget::close);
     connect(m_run, &core::WordSearchRun::bookSearched, this, [this](const QList<core::WordSearchHit>& hits) {
         m_model->addHits(hits);
         m_found = true;

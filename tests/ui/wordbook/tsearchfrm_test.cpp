@@ -233,6 +233,18 @@ private Q_SLOTS:
         const ui::WordSearchModel& model = *search->resultModel();
         QCOMPARE(model.index(0, ui::WordSearchModel::NumberColumn).data().toString().left(1), u"*"_qs);
         QCOMPARE(model.index(0, ui::WordSearchModel::ForeignColumn).data().toString(), u"привет"_qs);
+        // With "発音記号" chosen the phonetic triggers convert: F has a single candidate, inserted directly.
+        search->fieldChooser()->setCurrentIndex(1);
+        Q_EMIT search->fieldChooser()->activated(1);
+        QVERIFY(search->searchBox()->text().isEmpty());
+        QTest::keyClicks(search->searchBox(), u"F"_qs);
+        QCOMPARE(search->searchBox()->text().size(), 1);
+        QVERIFY(search->searchBox()->text() != u"F"_qs);
+        // Other fields take keys as typed.
+        search->fieldChooser()->setCurrentIndex(3);
+        Q_EMIT search->fieldChooser()->activated(3);
+        QTest::keyClicks(search->searchBox(), u"da"_qs);
+        QCOMPARE(search->searchBox()->text(), u"da"_qs);
         search->close();
         bench.settings().setDiscardSettings(true);
     }

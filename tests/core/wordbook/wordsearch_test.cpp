@@ -123,6 +123,49 @@ TEST(WordSearchText, CountsOnlySevenFieldLinesAndReadsOtherShapes)
     EXPECT_EQ(hits.at(1).entry.japanese, u"m2 \"q\""_qs);
 }
 
+// Every kind of line the reader meets, searched for a text every entry holds: the hits must be exactly the
+// entries the word book reader finds, with the same numbers and fields.
+TEST(WordSearchText, FindsTheEntriesTheReaderReads)
+{
+    const QStringList shapes = {
+        u"\"x1\",\"p\",\"k\",\"j\",\"n\",\"s\",\"\""_qs, // as written
+        u"\"x2 with  spaces !\",\"\",\"\",\"\",\"\",\"\",\"#FF0000\""_qs,
+        u"\"x3\",\"\",\"\",\"\",\"\",\"\""_qs, // six fields
+        u"\"x4\",\"\",\"\",\"\",\"\",\"\",\"\",\"\""_qs, // eight fields
+        u"x5,p,k,j,n,s,"_qs, // unquoted
+        u"\"x6 \"\"q\"\"\",\"\",\"\",\"\",\"\",\"\",\"\""_qs, // doubled quotes
+        u"\"x7\", \"\",\"\",\"\",\"\",\"\",\"\""_qs, // a blank after a comma
+        u"\"x8\",\"\",\"\",\"\",\"\",\"\",\"\" "_qs, // a blank at the end
+        QString(),
+        u"\"x9#$22\",\"\",\"\",\"\",\"\",\"\",\"\""_qs,
+        u"\"x10\",\"\",\"\",\"\",\"\",\"\",\"\"\""_qs, // a stray quote at the end
+        u"\"x11\",\"a\",\"b\",\"c\",\"d\",\"e\",\"f\""_qs,
+    };
+    const QStringList breaks = {u"\r\n"_qs, u"\n"_qs, u"\r"_qs};
+    QString text = u"T\r\nG\r\n\r\n"_qs;
+    for (int round = 0; round < 3; ++round) {
+        for (qsizetype i = 0; i < shapes.size(); ++i)
+            text += shapes.at(i) + breaks.at((i + round) % breaks.size());
+    }
+    text += shapes.first(); // the last line without a line break
+
+    TempWorld world;
+    QFile file(world.path(u"all.utx"_qs));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(text.utf16()), 2 * text.size());
+    file.close();
+
+    const QList<WordEntry> expected = readWordBookFile(world.path(u"all.utx"_qs)).entries;
+    const WordSearchFileResult result = searchWordBookFile(
+        world.path(), u"all.utx"_qs, WordSearchQuery::fromUserText(WordField::ForeignWord, u"x"_qs));
+    ASSERT_TRUE(result.error.isEmpty());
+    ASSERT_EQ(result.hits.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(result.hits.at(i).number, expected.at(i).number) << i;
+        EXPECT_TRUE(result.hits.at(i).entry == expected.at(i)) << expected.at(i).foreignWord.toStdString();
+    }
+}
+
 TEST(WordSearchText, FewerThanThreeLinesIsNoWordBook)
 {
     const WordSearchQuery query = WordSearchQuery::fromUserText(WordField::ForeignWord, u"a"_qs);

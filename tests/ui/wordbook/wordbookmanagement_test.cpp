@@ -131,6 +131,48 @@ private Q_SLOTS:
         QCOMPARE(again.readAll(), bookBytes);
     }
 
+    void failedWritesOfNewBookAndGroupListChangeNothing()
+    {
+        OpenBook f;
+        f.chosenWordBookFile = f.russianBooks() + u"/full.utx"_qs;
+        QString message;
+        bool stayed = false;
+        whenDialog("TNewWBFrm", [&](QDialog* d) {
+            test::child<QLineEdit>(d, "WordBookTitleField")->setText(u"x"_qs);
+            test::child<QComboBox>(d, "WordBookGroupBox")->setCurrentIndex(0);
+            test::answerMessage(QMessageBox::Yes, &message);
+            {
+                const WriteLimit full;
+                click(d, "NewWordBookCreate");
+            }
+            stayed = d->isVisible();
+            d->reject();
+        });
+        f.management().newWordBook();
+        QVERIFY2(message.contains(u"full.utx"_qs), qPrintable(message));
+        QVERIFY(stayed);
+        QVERIFY(!QFileInfo::exists(f.chosenWordBookFile));
+        QCOMPARE(f.book.fileName(), u"book.utx"_qs);
+
+        QVERIFY(core::writeGroupNameList(f.folders.systemFolder(), {u"a"_qs, u"b"_qs}));
+        message.clear();
+        whenDialog("TGroupFrm", [&](QDialog* g) {
+            // Long enough that the file passes the write limit.
+            test::child<QLineEdit>(g, "GroupNameField")->setText(u"海外旅行の会話"_qs);
+            click(g, "GroupNameAdd");
+            test::answerMessage(QMessageBox::Yes, &message);
+            {
+                const WriteLimit full;
+                click(g, "GroupNameSave");
+            }
+            QVERIFY(g->isVisible());
+            g->reject();
+        });
+        QVERIFY(!f.management().editGroupNames());
+        QVERIFY2(message.contains(u"GroupName.txt"_qs), qPrintable(message));
+        QCOMPARE(core::readGroupNameList(f.folders.systemFolder()).lines, (QStringList{u"a"_qs, u"b"_qs}));
+    }
+
     void newWordBookWithoutGroupWarnsAndStays()
     {
         OpenBook f;

@@ -239,6 +239,12 @@ QWidget* TSearchFrm::buildDetails()
     }
     grid->setColumnMinimumWidth(0, 112);
     grid->setColumnStretch(2, 1);
+    // The fields show the button face until a result fills them.
+    for (QWidget* field : fields) {
+        QPalette face = field->palette();
+        face.setColor(QPalette::Base, face.color(QPalette::Button));
+        field->setPalette(face);
+    }
     // Collapsed until a result is clicked.
     panel->setFixedHeight(1);
     panel->setVisible(false);
@@ -382,11 +388,14 @@ void TSearchFrm::resultClicked()
     m_inputButton->setEnabled(true);
     m_editButton->setEnabled(true);
     const core::WordEntry& entry = hit->entry;
-    m_detailForeign->setText(entry.foreignWord);
-    m_detailPhonetic->setText(entry.phonetic);
-    QPalette phonetic = m_detailPhonetic->palette();
+    for (QWidget* field :
+        std::initializer_list<QWidget*>{m_detailForeign, m_detailKana, m_detailJapanese, m_detailNote})
+        field->setPalette(palette());
+    QPalette phonetic = palette();
     phonetic.setColor(QPalette::Base, toQColor(m_settings.colour(core::SettingKey::CandBg)));
     m_detailPhonetic->setPalette(phonetic);
+    m_detailForeign->setText(entry.foreignWord);
+    m_detailPhonetic->setText(entry.phonetic);
     m_detailKana->setText(entry.kana);
     m_detailJapanese->setText(entry.japanese);
     m_detailNote->setPlainText(core::decodePlainTextLineBreaks(entry.note));

@@ -17,6 +17,7 @@
 #include "ui/input/symbollibrarypanel.h"
 #include "ui/transfer/transfercontroller.h"
 #include "ui/wordbook/tmodfrm.h"
+#include "ui/wordbook/tsearchfrm.h"
 #include "ui/wordbook/wordbookcontroller.h"
 #include "ui/wordbook/wordentrydialog.h"
 #include "ui/wordbook/wordentrydialogs.h"
@@ -76,6 +77,10 @@ void TMainFrm::connectCommands()
     connect(entryDialogs.editAction(), &QAction::enabledChanged, m_actions.modifyWord, &QAction::setEnabled);
     connect(m_actions.registerWord, &QAction::triggered, &entryDialogs, &WordEntryDialogs::registerWord);
     connect(m_actions.modifyWord, &QAction::triggered, &entryDialogs, &WordEntryDialogs::modifyWord);
+    // F6 and the command button "検索" run the menu's "単語帳検索".
+    m_actions.search->setEnabled(m_wordBooks->searchAction()->isEnabled());
+    connect(m_wordBooks->searchAction(), &QAction::enabledChanged, m_actions.search, &QAction::setEnabled);
+    connect(m_actions.search, &QAction::triggered, m_wordBooks, &WordBookController::openSearchWindow);
     connect(m_actions.focusSwitch, &QAction::triggered, m_inputPanel, &InputPanel::switchFocus);
     connect(m_actions.transfer, &QAction::triggered, m_transfer, &TransferController::transferText);
     connect(m_actions.pad, &QAction::triggered, this, &TMainFrm::padMode);
@@ -87,9 +92,6 @@ void TMainFrm::connectMenus()
 {
     connect(m_menus.exit, &QAction::triggered, this, &QWidget::close);
     m_menus.wordBook->addActions(m_wordBooks->menuActions());
-    // Word book commands whose dialogs are not part of the program yet stay out of the menu.
-    for (QAction* pending : m_wordBooks->unfinishedCommands())
-        pending->setVisible(false);
     connect(m_menus.wordBook, &QMenu::aboutToShow, m_wordBooks, &WordBookController::updateMenuStates);
     connect(m_menus.conversionTool, &QAction::triggered, m_wordBooks, &WordBookController::openConversionTool);
 
@@ -117,6 +119,35 @@ void TMainFrm::connectEntryDialogs()
         m_triggerInput.setLookupEnabled(
             dialog->foreignWordField(), core::looksUpForeignTriggerKeys(m_inputModes.mode()));
         dialog->foreignWordField()->installEventFilter(this);
+    });
+    // The search box converts like the input area of the field it searches: the foreign word (not in the
+    // modes 2 and 3, which type the script's or plain letters) or the phonetic symbols; other fields take
+    // keys as typed.
+    connect(m_wordBooks, &WordBookController::searchWindowOpening, this, [this](TSearchFrm* window) {
+        const auto follow = [this, window](core::WordField field) {
+            QLineEdit* box = window->searchBox();
+            const core::InputMode mode = m_inputModes.mode();
+            const core::InsertionTarget target = core::InsertionTarget::SearchWindow;
+            box->removeEventFilter(this);
+            if (field == core::WordField::ForeignWord) {
+                m_triggerInput.attach(box, TableSide::Foreign, target);
+                m_triggerInput.setLookupEnabled(
+                    box, core::looksUpForeignTriggerKeys(mode) && mode != core::InputMode::RussianLayout);
+                ScriptKeyTranslator& keys = *m_scriptKeys;
+                m_triggerInput.setKeyTranslator(box,
+                    core::isLayoutMode(mode) ? TriggerKeyInput::KeyTranslator(
+                        [&keys, target](const QKeyEvent& event) { return keys.translate(event, target); })
+                                             : TriggerKeyInput::KeyTranslator());
+                box->installEventFilter(this);
+            } else if (field == core::WordField::Phonetic) {
+                m_triggerInput.attach(box, TableSide::Phonetic, target);
+                m_triggerInput.setKeyTranslator(box, TriggerKeyInput::KeyTranslator());
+            } else {
+                m_triggerInput.detach(box);
+            }
+        };
+        connect(window, &TSearchFrm::searchFieldChanged, this, follow);
+        follow(window->searchField());
     });
 }
 

@@ -48,6 +48,9 @@ struct WordBookContext {
     std::function<QString(QWidget* parent, const QString& caption, const QString& startFolder)> chooseFolder = {};
     /// Asks for a sound file to open, starting in a folder; gives its path, or empty. Default: QFileDialog.
     std::function<QString(QWidget* parent, const QString& startFolder)> chooseSoundFile = {};
+    /// The save dialog of a new word book (start path with the proposed file name); gives the chosen path,
+    /// or empty on cancel. It does not ask about replacing a file: the caller does. Default: QFileDialog.
+    std::function<QString(QWidget* parent, const QString& startPath)> chooseWordBookFile = {};
     /// The colour chooser of "カスタム"; gives an invalid colour on cancel. Default: QColorDialog.
     std::function<QColor(QWidget* parent, const QColor& initial)> chooseColour = {};
     /// Puts back the user's own keyboard layout (when a dialog opens).

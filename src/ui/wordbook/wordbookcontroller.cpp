@@ -4,13 +4,18 @@
 #include "core/app/inputmodes.h"
 #include "core/app/settings.h"
 #include "core/wordbook/wordbook.h"
+#include "core/wordbook/wordbookescapes.h"
 #include "core/wordbook/wordbookrow.h"
+#include "core/wordbook/wordsearch.h"
 #include "platform/shellopener.h"
+#include "ui/wordbook/tsearchfrm.h"
 #include "ui/wordbook/wordbooklistmodel.h"
+#include "ui/wordbook/wordbookmanagement.h"
 #include "ui/wordbook/wordbookmessages.h"
 #include "ui/wordbook/wordbookpanel.h"
 #include "ui/wordbook/wordentrydialog.h"
 #include "ui/wordbook/wordentrydialogs.h"
+#include "ui/wordbook/wordlistdelegate.h"
 #include "ui/wordbook/wordlistpresenter.h"
 #include "ui/wordbook/wordlistview.h"
 
@@ -22,11 +27,14 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
 
@@ -107,6 +115,7 @@ void WordBookController::buildPage()
 
     m_wordList = new WordListPresenter(m_context, m_splitter, this);
     m_dialogs = new WordEntryDialogs(m_context, *m_wordList, this);
+    m_management = new WordBookManagement(m_context, *this, this);
 
     m_bookListModel = new WordBookListModel(this);
     m_panel = new WordBookPanel(m_bookListModel, m_splitter);
@@ -181,19 +190,21 @@ void WordBookController::wireControls()
 
     connect(m_commands.playWithMediaPlayer, &QAction::triggered, this, &WordBookController::toggleMediaPlayer);
     connect(m_commands.createDictionaryFiles, &QAction::triggered, this, &WordBookController::createDictionaryFiles);
-    connect(m_commands.closeWordBook, &QAction::triggered, this, &WordBookController::closeWordBook);
+    WordBookManagement* m = m_management;
+    connect(m_commands.closeWordBook, &QAction::triggered, m, &WordBookManagement::closeWordBook);
+    connect(m_commands.newWordBook, &QAction::triggered, m, &WordBookManagement::newWordBook);
+    connect(m_commands.properties, &QAction::triggered, m, &WordBookManagement::editProperties);
+    connect(m_commands.deleteWordBook, &QAction::triggered, m, &WordBookManagement::deleteWordBook);
+    connect(m_commands.editGroupNames, &QAction::triggered, m, &WordBookManagement::editGroupNames);
+    connect(m_commands.moveWord, &QAction::triggered, m, &WordBookManagement::moveWord);
+    connect(m_commands.jump, &QAction::triggered, m, &WordBookManagement::jump);
+    connect(m_commands.deleteWord, &QAction::triggered, m, &WordBookManagement::deleteWord);
+    connect(m_commands.search, &QAction::triggered, this, &WordBookController::openSearchWindow);
 }
 
 QList<QAction*> WordBookController::menuActions() const
 {
     return m_menuActions;
-}
-
-QList<QAction*> WordBookController::unfinishedCommands() const
-{
-    const Commands& c = m_commands;
-    return {
-        c.newWordBook, c.properties, c.deleteWordBook, c.editGroupNames, c.search, c.moveWord, c.jump, c.deleteWord};
 }
 
 void WordBookController::updateMenuStates()
@@ -511,6 +522,79 @@ void WordBookController::setCommandStates(CommandState state)
     c.closeWordBook->setEnabled(bookOpen);
     c.jump->setEnabled(bookOpen);
     m_dialogs->colourAction()->setEnabled(entry);
+}
+
+// --- The search window ---
+
+void WordBookController::openSearchWindow()
+{
+    if (m_searchWindow || !m_commands.search->isEnabled())
+        return;
+    SearchWindowSetup setup;
+    setup.languageName = m_wordList->languageName();
+    setup.inputMode = core::inputModeFromNumber(m_context.settings.integer(core::SettingKey::InputMode));
+    setup.listStyle = m_wordList->delegate()->style();
+    setup.currentFolder = [this] { return m_folders.currentFolder(); };
+    setup.dictionaryFolder = [this] { return m_context.folders.currentDictionaryFolder(); };
+    setup.restoreStartupLayout = m_context.restoreStartupLayout;
+    setup.selectScriptLayout = m_context.selectScriptLayout;
+    // Owned by the main window, so that it stays above it.
+    auto* window = new TSearchFrm(m_context.settings, std::move(setup), m_context.dialogParent());
+    m_searchWindow = window;
+    connect(window, &TSearchFrm::closing, this, [this](const QPoint& position) { m_searchPosition = position; });
+    connect(window, &TSearchFrm::inputRequested, this, [this](const QString& phonetic, const QString& foreign) {
+        if (!phonetic.isEmpty())
+            m_context.phoneticArea->insert(phonetic);
+        if (!foreign.isEmpty())
+            m_context.foreignArea->insertPlainText(foreign);
+    });
+    connect(window, &TSearchFrm::editRequested, this, &WordBookController::editSearchHit);
+    Q_EMIT searchWindowOpening(window);
+    if (m_searchPosition) {
+        window->move(*m_searchPosition);
+    } else {
+        const QPoint centre = m_context.dialogParent()->geometry().center();
+        window->move(centre.x() - window->width() / 2, centre.y() - window->height() / 2);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->searchBox()->setFocus();
+}
+
+TSearchFrm* WordBookController::searchWindow() const
+{
+    return m_searchWindow.data();
+}
+
+void WordBookController::showWordListPage()
+{
+    for (QWidget* w = m_context.page->parentWidget(); w; w = w->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            tabs->setCurrentWidget(m_context.page);
+            return;
+        }
+    }
+}
+
+void WordBookController::editSearchHit(const core::WordSearchHit& hit, bool dictionary)
+{
+    if (dictionary && !isDictionaryMode())
+        setDictionaryMode(true);
+    // The book is found by its file in the folder that was searched: titles may repeat.
+    if (QDir::cleanPath(m_folders.currentFolder()) != QDir::cleanPath(hit.folder)
+        || m_bookListModel->rowOfFile(hit.fileName) < 0)
+        return;
+    selectWordBookByFile(hit.fileName);
+    const core::WordBook& book = m_context.wordBook;
+    if (!book.isOpen() || book.fileName() != hit.fileName || hit.number > book.entryCount())
+        return;
+    showWordListPage();
+    m_wordList->view()->setFocus();
+    m_wordList->selectEntry(hit.number);
+    if (m_searchWindow)
+        m_searchWindow->close();
+    m_dialogs->modifyWord();
 }
 
 } // namespace pelinor::ui

@@ -5,7 +5,11 @@
 
 #include <QList>
 #include <QObject>
+#include <QPoint>
+#include <QPointer>
 #include <QString>
+
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -14,11 +18,14 @@ class QSplitter;
 
 namespace pelinor::core {
 struct ScriptInfo;
-}
+struct WordSearchHit;
+} // namespace pelinor::core
 
 namespace pelinor::ui {
 
+class TSearchFrm;
 class WordBookListModel;
+class WordBookManagement;
 class WordBookPanel;
 class WordEntryDialog;
 class WordEntryDialogs;
@@ -50,8 +57,8 @@ public:
 
     /// The items of the "単語帳 (&W)" menu in order, separators included.
     QList<QAction*> menuActions() const;
-    /// The commands whose windows are not part of the program yet; the window hides them.
-    QList<QAction*> unfinishedCommands() const;
+    /// "単語帳検索" (F6 too).
+    QAction* searchAction() const { return m_commands.search; }
     /// The checked and enabled states that follow the settings and dictionary mode; run as the menu opens.
     void updateMenuStates();
 
@@ -121,7 +128,20 @@ public:
     /// Sets the enabled states of the word-book commands to a column of the command table.
     void setCommandStates(CommandState state);
 
+    // --- The search window ---
+
+    /// "単語帳検索": shows the search window, or does nothing while one is open.
+    void openSearchWindow();
+    /// The open search window, or null.
+    TSearchFrm* searchWindow() const;
+    /// "この単語を編集する" of the search window: opens the hit's book (entering dictionary mode for a
+    /// dictionary search) and its entry in the edit dialog. Stops, leaving the search window open, when the
+    /// book is not in the current folder's list or has no such entry any more.
+    void editSearchHit(const core::WordSearchHit& hit, bool dictionary);
+
     // --- Parts ---
+
+    WordBookManagement& management() const { return *m_management; }
 
     WordListPresenter& wordList() const { return *m_wordList; }
     WordEntryDialogs& entryDialogs() const { return *m_dialogs; }
@@ -136,6 +156,9 @@ Q_SIGNALS:
     /// A registration or edit dialog was made and is about to be shown: the place to attach the input
     /// engine to its foreign word and phonetic fields.
     void entryDialogOpening(pelinor::ui::WordEntryDialog* dialog);
+    /// A search window was made and is about to be shown: the place to attach the input engine to its
+    /// search box (which follows the field chooser, see TSearchFrm::searchFieldChanged()).
+    void searchWindowOpening(pelinor::ui::TSearchFrm* window);
 
 private:
     struct Commands {
@@ -166,6 +189,7 @@ private:
     void showDictionaryButton(bool down);
     void showDirectionButtons(bool foreignFirst);
     void toggleMediaPlayer();
+    void showWordListPage();
 
     WordBookContext m_context;
     core::WordBookFolders m_folders;
@@ -174,6 +198,9 @@ private:
     QSplitter* m_splitter = nullptr;
     WordListPresenter* m_wordList = nullptr;
     WordEntryDialogs* m_dialogs = nullptr;
+    WordBookManagement* m_management = nullptr;
+    QPointer<TSearchFrm> m_searchWindow;
+    std::optional<QPoint> m_searchPosition;
     WordBookListModel* m_bookListModel = nullptr;
     WordBookPanel* m_panel = nullptr;
     QMenu* m_folderMenu = nullptr;

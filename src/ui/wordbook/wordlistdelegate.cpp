@@ -80,7 +80,7 @@ void WordListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const int textWidth = metrics->horizontalAdvance(shown);
     const int top = cell.top() + (cell.height() - metrics->height()) / 2;
     const int left
-        = column == WordListModel::NumberColumn ? cell.left() + (cell.width() - textWidth) / 2 : cell.left() + indent;
+        = kind == WordListModel::CellKind::Number ? cell.left() + (cell.width() - textWidth) / 2 : cell.left() + indent;
 
     painter->save();
     painter->setClipRect(cell);

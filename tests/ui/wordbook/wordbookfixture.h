@@ -99,6 +99,10 @@ public:
             soundStart = start;
             return chosenSoundFile;
         };
+        context.chooseWordBookFile = [this](QWidget*, const QString& start) {
+            wordBookFileStart = start;
+            return chosenWordBookFile;
+        };
         controller = std::make_unique<ui::WordBookController>(context);
         wordBookMenu.addActions(controller->menuActions());
         QObject::connect(
@@ -152,6 +156,8 @@ public:
     QString folderStart;
     QString chosenSoundFile;
     QString soundStart;
+    QString chosenWordBookFile;
+    QString wordBookFileStart;
 };
 
 } // namespace pelinor::test

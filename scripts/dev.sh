@@ -28,7 +28,9 @@ packages=(
     xvfb xauth openbox x11-utils xterm
     fonts-noto-cjk fonts-liberation fonts-sil-charis fonts-dejavu-core
     pandoc unrtf
-    dpkg-dev lintian desktop-file-utils appstream
+    # The Debian package and its checks: dpkg-shlibdeps and file for its dependencies, lintian,
+    # desktop-file-validate, appstreamcli.
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 # The fuzz targets need clang's libFuzzer.
 fuzz_packages=(clang libclang-rt-14-dev)

@@ -38,6 +38,7 @@ unpacked() {
 case "$check" in
 build)
     need dpkg-shlibdeps dpkg-dev
+    need file file
     rm -rf "$out"
     cpack --config "$build_dir/CPackConfig.cmake" -B "$out"
     the_package >/dev/null

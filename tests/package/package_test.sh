@@ -121,7 +121,8 @@ firststart)
         "$root/usr/bin/pelinor" >"$root/pelinor.log" 2>&1 &
     pid=$!
     user_data=$home/.local/share/Norvanta/Pelinor
-    for _ in $(seq 100); do
+    # Up to a minute: a loaded machine starts it slowly.
+    for _ in $(seq 300); do
         compgen -G "$user_data/Sys/Leaf*.txt" >/dev/null && break
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.2

@@ -11,6 +11,9 @@
 #   scripts/dev.sh lint [format]
 #                         lists the files that .clang-format would change and runs the checks of
 #                         .clang-tidy over the program, its tests and benchmarks ("format": the first only)
+#   scripts/dev.sh package
+#                         builds the Debian package pelinor_<version>_<arch>.deb in build-package with
+#                         Debian's hardening flags and copies it here (apt-get install ./pelinor_*.deb)
 # test, sanitize and fuzz build with warnings as errors, as CI does; run does not.
 set -euo pipefail
 
@@ -25,6 +28,9 @@ packages=(
     xvfb xauth openbox x11-utils xterm
     fonts-noto-cjk fonts-liberation fonts-sil-charis fonts-dejavu-core
     pandoc unrtf libxml2-utils
+    # The Debian package and its checks: dpkg-shlibdeps and file for its dependencies, lintian,
+    # desktop-file-validate, appstreamcli.
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 # The fuzz targets need clang's libFuzzer.
 fuzz_packages=(clang libclang-rt-14-dev)
@@ -133,6 +139,21 @@ lint() {
     return "$failed"
 }
 
+# A release build without tests, with the compiler and linker flags of Debian's own packages, put into a
+# package by CPack; the package lands in the top folder.
+package() {
+    local dir=${PELINOR_PACKAGE_BUILD_DIR:-build-package}
+    CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+        LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+        cmake -S . -B "$dir" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=Release \
+        -DPELINOR_BUILD_TESTS=OFF -DPELINOR_BUILD_BENCH=OFF
+    cmake --build "$dir" -j "$(nproc)"
+    rm -f "$dir"/pelinor_*.deb ./pelinor_*.deb
+    (cd "$dir" && cpack)
+    cp "$dir"/pelinor_*.deb .
+    echo "Built $(ls pelinor_*.deb); install it with: sudo apt-get install ./pelinor_*.deb"
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -156,8 +177,12 @@ lint)
     install_missing "${lint_packages[@]}"
     lint "${2:-all}"
     ;;
+package)
+    install_missing
+    package
+    ;;
 *)
-    echo "usage: $0 run|test|sanitize|fuzz [seconds]|lint" >&2
+    echo "usage: $0 run|test|sanitize|fuzz [seconds]|lint [format]|package" >&2
     exit 2
     ;;
 esac

@@ -8,7 +8,12 @@ endif()
 set(expected
     bin/pelinor
     share/applications/pelinor.desktop
+    share/metainfo/pelinor.metainfo.xml
     share/icons/hicolor/scalable/apps/pelinor.svg
+    share/icons/hicolor/48x48/apps/pelinor.png
+    share/man/man1/pelinor.1.gz
+    share/doc/pelinor/copyright
+    share/doc/pelinor/changelog.gz
     share/Norvanta/Pelinor/Sys/GroupName.txt
     share/Norvanta/Pelinor/Tbl/DBPhonet.csv
     share/Norvanta/Pelinor/Tbl/CandAll.csv
@@ -25,7 +30,7 @@ foreach(path IN LISTS expected)
         message(FATAL_ERROR "missing after install: ${path}")
     endif()
     # The build tree has the same shape, so that bin/pelinor runs uninstalled.
-    if(NOT path MATCHES "^share/(applications|icons)" AND NOT EXISTS "${BUILD}/${path}")
+    if(NOT path MATCHES "^share/(applications|metainfo|icons|man|doc)/" AND NOT EXISTS "${BUILD}/${path}")
         message(FATAL_ERROR "missing in the build tree: ${path}")
     endif()
 endforeach()

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTranslator>
@@ -50,6 +51,9 @@ int runProgram(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Pelinor"));
     QApplication::setOrganizationName(QStringLiteral("Norvanta"));
     QGuiApplication::setDesktopFileName(QStringLiteral("pelinor"));
+    // Installed, the icon theme holds the program's icon; X11 window managers take it from the windows.
+    // Without it (an uninstalled build) the icon stays null and the window manager's own is shown.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("pelinor")));
     QTranslator qtTranslator;
     loadJapaneseTranslation(qtTranslator);
     registerFontSubstitutes();

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <functional>
 #include <optional>
 
@@ -122,6 +123,7 @@ void SymbolSearchIndex::invalidate()
     m_unicodeNames.shrink_to_fit();
     m_unicodeNameStart = {};
     m_unicodeCodes = {};
+    m_numberedNames = {};
 }
 
 void SymbolSearchIndex::build() const
@@ -149,13 +151,83 @@ void SymbolSearchIndex::build() const
     }
 
     m_unicodeNames.reserve(std::size_t{4} << 20);
-    forEachUnicodeName([this](char32_t code, std::string_view name) {
-        m_unicodeNameStart.push_back(static_cast<std::uint32_t>(m_unicodeNames.size()));
-        m_unicodeCodes.push_back(code);
-        m_unicodeNames.append(name);
-        m_unicodeNames.push_back('\n');
-    });
+    forEachUnicodeName([this](char32_t code, std::string_view name) { addUnicodeName(code, name); });
     m_unicodeNames.shrink_to_fit();
+}
+
+void SymbolSearchIndex::addUnicodeName(char32_t code, std::string_view name) const
+{
+    const std::size_t hyphen = name.rfind('-');
+    if (hyphen != std::string_view::npos && hyphen + 1 < name.size()) {
+        char digits[16];
+        const int length = std::snprintf(digits, sizeof digits, "%04X", static_cast<unsigned>(code));
+        if (name.substr(hyphen + 1) == std::string_view(digits, static_cast<std::size_t>(length))) {
+            const std::string_view prefix = name.substr(0, hyphen + 1);
+            if (m_numberedNames.empty() || m_numberedNames.back().prefix != prefix)
+                m_numberedNames.push_back({std::string(prefix), {}});
+            m_numberedNames.back().codes.push_back(code);
+            return;
+        }
+    }
+    m_unicodeNameStart.push_back(static_cast<std::uint32_t>(m_unicodeNames.size()));
+    m_unicodeCodes.push_back(code);
+    m_unicodeNames.append(name);
+    m_unicodeNames.push_back('\n');
+}
+
+void SymbolSearchIndex::searchLetter(char letter, Buckets& buckets) const
+{
+    // A single letter is in nearly every name; alone it means a name or a word that is that letter
+    // ("LATIN SMALL LETTER A"). The numbered names have no word of one letter.
+    const char* const begin = m_unicodeNames.data();
+    const std::size_t size = m_unicodeNames.size();
+    std::size_t name = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        if (begin[i] != letter || !(i == 0 || isAsciiBoundary(begin[i - 1])) || !isAsciiBoundary(begin[i + 1]))
+            continue;
+        while (name + 1 < m_unicodeNameStart.size() && m_unicodeNameStart[name + 1] <= i)
+            ++name;
+        const bool whole = m_unicodeNameStart[name] == i && begin[i + 1] == '\n';
+        std::vector<char32_t>& bucket = buckets[whole ? WholeName : WholeWord];
+        if (bucket.empty() || bucket.back() != m_unicodeCodes[name])
+            bucket.push_back(m_unicodeCodes[name]);
+    }
+}
+
+qsizetype SymbolSearchIndex::unicodeNameCount() const
+{
+    std::size_t count = m_unicodeCodes.size();
+    for (const NumberedNames& names : m_numberedNames)
+        count += names.codes.size();
+    return static_cast<qsizetype>(count);
+}
+
+void SymbolSearchIndex::searchNumberedNames(const std::string& upper, Buckets& buckets) const
+{
+    for (const NumberedNames& names : m_numberedNames) {
+        const std::string& prefix = names.prefix;
+        // Within the shared part the whole group matches.
+        if (const std::size_t at = prefix.find(upper); at != std::string::npos) {
+            const bool before = at == 0 || isAsciiBoundary(prefix[at - 1]);
+            const std::size_t end = at + upper.size();
+            const bool after = end < prefix.size() && isAsciiBoundary(prefix[end]);
+            const Rank rank = before ? (after ? WholeWord : WordStart) : Inside;
+            buckets[rank].insert(buckets[rank].end(), names.codes.begin(), names.codes.end());
+            continue;
+        }
+        // Otherwise the query must end the prefix and begin the code: "IDEOGRAPH-4E0".
+        const std::size_t hyphen = upper.rfind('-');
+        if (hyphen == std::string::npos || !prefix.ends_with(std::string_view(upper).substr(0, hyphen + 1)))
+            continue;
+        const std::string_view digits = std::string_view(upper).substr(hyphen + 1);
+        for (char32_t code : names.codes) {
+            char hex[16];
+            const int length = std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(code));
+            const std::string_view full(hex, static_cast<std::size_t>(length));
+            if (full.starts_with(digits))
+                buckets[full.size() == digits.size() ? WholeWord : Inside].push_back(code);
+        }
+    }
 }
 
 std::vector<char32_t> SymbolSearchIndex::search(QStringView query) const
@@ -220,6 +292,11 @@ void SymbolSearchIndex::searchUnicodeNames(
     if (upper.empty() || upper.find('\n') != std::string::npos)
         return;
     Buckets buckets;
+    if (upper.size() == 1) {
+        searchLetter(upper.front(), buckets);
+        flush(buckets, out, seen);
+        return;
+    }
     const char* const begin = m_unicodeNames.data();
     const char* const end = begin + m_unicodeNames.size();
     const std::boyer_moore_horspool_searcher searcher(upper.begin(), upper.end());
@@ -252,6 +329,7 @@ void SymbolSearchIndex::searchUnicodeNames(
         buckets[best].push_back(m_unicodeCodes[index]);
         from = nameEnd + 1;
     }
+    searchNumberedNames(upper, buckets);
     flush(buckets, out, seen);
 }
 
@@ -283,6 +361,8 @@ std::size_t SymbolSearchIndex::memoryBytes() const
 {
     std::size_t bytes = m_unicodeNames.capacity() + m_unicodeNameStart.capacity() * sizeof(std::uint32_t)
         + m_unicodeCodes.capacity() * sizeof(char32_t) + m_entries.capacity() * sizeof(DatabaseEntry);
+    for (const NumberedNames& names : m_numberedNames)
+        bytes += sizeof(NumberedNames) + names.prefix.capacity() + names.codes.capacity() * sizeof(char32_t);
     for (const DatabaseEntry& entry : m_entries) {
         const qsizetype units = entry.englishName.capacity() + entry.japaneseName.capacity() + entry.note.capacity()
             + entry.folded.capacity();

@@ -80,9 +80,9 @@ TEST(SymbolSearch, FindsNothingForBlankOrUnknownQueries)
 
 TEST(SymbolSearch, ListsEachCharacterOnceAndOnlyInsertableCharacters)
 {
-    // "a" matches most names: nothing may repeat, and no surrogate or control is offered.
+    // "a" is a word of many names: nothing may repeat, and no surrogate or control is offered.
     const std::vector<char32_t> found = shippedIndex().search(u"a");
-    ASSERT_GT(found.size(), 10000u);
+    ASSERT_GT(found.size(), 500u);
     std::vector<char32_t> sorted = found;
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());

@@ -146,12 +146,16 @@ void TriggerKeyInput::offerCandidates(core::TableSide side)
 
 void TriggerKeyInput::insertCandidate(core::TableSide side, const QString& text)
 {
-    insertIntoField(targetField(side, m_lookup.target(side)), text);
+    insertText(side, m_lookup.target(side), text);
 }
 
 void TriggerKeyInput::insertText(core::TableSide side, core::InsertionTarget target, const QString& text)
 {
-    insertIntoField(targetField(side, target), text);
+    QWidget* field = targetField(side, target);
+    if (!field || text.isEmpty())
+        return;
+    insertIntoField(field, text);
+    Q_EMIT textInserted(text);
 }
 
 void TriggerKeyInput::insertIntoField(QWidget* field, const QString& text)

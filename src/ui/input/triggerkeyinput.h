@@ -110,6 +110,9 @@ public:
 Q_SIGNALS:
     /// A candidate window is about to be shown; it holds the program until it closes.
     void candidateWindowOpening(pelinor::ui::CandidateWindow* window);
+    /// `text` was inserted into a target from a candidate window, by direct input or by insertText() (key
+    /// panels, the symbol library); not for keys typed on the keyboard.
+    void textInserted(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -349,7 +349,6 @@ void SymbolLibraryPanel::buildSearchControls(QWidget* area)
     m_searchField->setToolTip(tr("英語名・日本語名・ユニコード名・4桁16進・文字そのもので記号を探します。"
                                  "Enterで最初の記号を入力します。"));
     m_searchField->setFont(sizedFont(m_searchField, 9));
-    m_searchField->setClearButtonEnabled(true);
     m_searchField->move(778, 16);
     m_searchField->resize(140, m_searchField->sizeHint().height());
     m_searchField->installEventFilter(this);

@@ -21,7 +21,6 @@ SymbolSearchPanel::SymbolSearchPanel(const core::SymbolSearchIndex& index, QWidg
     m_field->setAccessibleName(tr("名前で検索"));
     m_field->setToolTip(tr("英語名・日本語名・ユニコード名・4桁16進・文字そのもので記号を探します。"
                            "Enterで最初の記号を入力します。"));
-    m_field->setClearButtonEnabled(true);
     m_field->installEventFilter(this);
     m_count = new QLabel;
     m_count->setObjectName(QStringLiteral("PadSymbolSearchCount"));
@@ -68,6 +67,10 @@ bool SymbolSearchPanel::eventFilter(QObject* watched, QEvent* event)
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             if (m_model->rowCount() > 0)
                 Q_EMIT symbolChosen(m_model->textAt(0));
+            return true;
+        }
+        if (key == Qt::Key_Escape && !m_field->text().isEmpty()) {
+            m_field->clear();
             return true;
         }
         if (key == Qt::Key_Down && m_model->rowCount() > 0) {

@@ -7,9 +7,13 @@
 #include "ui/app/workbench.h"
 #include "ui/input/symbollibrarygrid.h"
 #include "ui/input/symbollibrarypanel.h"
+#include "ui/input/symbolsearchmodel.h"
+#include "ui/input/symbolsearchpanel.h"
+#include "ui/pad/tpadfrm.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QtTest>
@@ -122,6 +126,30 @@ private Q_SLOTS:
             QVERIFY(library.grid->content().cell(0).isEmpty());
             bench.window().close();
         }
+    }
+
+    void thePadSearchesOnItsOwnPageAndInsertsIntoItsInputLine()
+    {
+        test::TestWorld world;
+        ui::Workbench bench(setUpWorld(world));
+        ui::TPadFrm pad(bench.window().padContext(), std::nullopt);
+        pad.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pad));
+        ui::SymbolSearchPanel* search = pad.symbolSearchPanel();
+        QVERIFY(search);
+        pad.tabs()->setCurrentIndex(ui::TPadFrm::SymbolSearchPage);
+        QCOMPARE(pad.tabs()->tabText(ui::TPadFrm::SymbolSearchPage), QStringLiteral("記号検索"));
+        QTest::keyClicks(search->searchField(), QStringLiteral("schwa"));
+        QCOMPARE(search->model()->textAt(0), QStringLiteral("ə"));
+        QVERIFY(search->model()->data(search->model()->index(0), Qt::DisplayRole).toString().contains(u"[0259]"_qs));
+        const QRect first = search->resultList()->visualRect(search->model()->index(0));
+        QTest::mouseClick(search->resultList()->viewport(), Qt::LeftButton, {}, first.center());
+        QCOMPARE(pad.inputLine()->text(), QStringLiteral("ə"));
+        // Enter in the field inserts the first character found.
+        search->searchField()->setFocus();
+        QTest::keyClick(search->searchField(), Qt::Key_Return);
+        QCOMPARE(pad.inputLine()->text(), QStringLiteral("əə"));
+        pad.close();
     }
 };
 

@@ -107,11 +107,7 @@ TPadFrm::TPadFrm(const PadContext& context, std::optional<QPoint> position, QWid
         m_tabs->setCurrentIndex(page);
     }
     applyPageFonts(page);
-    // The search page is for typing in its own field; the characters it finds go to the input line.
-    if (page == SymbolSearchPage && m_symbolSearch)
-        m_symbolSearch->searchField()->setFocus();
-    else
-        m_edit->setFocus();
+    m_edit->setFocus();
 }
 
 TPadFrm::~TPadFrm() = default;
@@ -265,7 +261,11 @@ void TPadFrm::showEvent(QShowEvent* event)
 void TPadFrm::tabChanged(int page)
 {
     applyPageFonts(page);
-    m_edit->setFocus();
+    // The search page is for typing in its own field; the characters it finds go to the input line.
+    if (page == SymbolSearchPage && m_symbolSearch)
+        m_symbolSearch->searchField()->setFocus();
+    else
+        m_edit->setFocus();
 }
 
 void TPadFrm::applyPageFonts(int page)

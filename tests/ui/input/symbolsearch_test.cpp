@@ -139,6 +139,8 @@ private Q_SLOTS:
         QVERIFY(search);
         pad.tabs()->setCurrentIndex(ui::TPadFrm::SymbolSearchPage);
         QCOMPARE(pad.tabs()->tabText(ui::TPadFrm::SymbolSearchPage), QStringLiteral("記号検索"));
+        // The page gives its own field the focus, so that typing searches instead of converting keys.
+        QVERIFY(QTest::qWaitFor([&] { return search->searchField()->hasFocus(); }));
         QTest::keyClicks(search->searchField(), QStringLiteral("schwa"));
         QCOMPARE(search->model()->textAt(0), QStringLiteral("ə"));
         QVERIFY(search->model()->data(search->model()->index(0), Qt::DisplayRole).toString().contains(u"[0259]"_qs));

@@ -85,13 +85,18 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
         f.input->attach(areas.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
         f.input->attach(areas.phonetic, TableSide::Phonetic, core::InsertionTarget::MainWindow);
+        // What the conversion inserts counts as a used symbol; what the keyboard types as it is does not.
+        QSignalSpy inserted(f.input.get(), &ui::TriggerKeyInput::textInserted);
 
         areas.foreign->setFocus();
         QTest::keyClicks(areas.foreign, QStringLiteral("da"));
         QCOMPARE(areas.foreign->toPlainText(), u"да"_qs);
+        QCOMPARE(inserted.size(), 2);
+        QCOMPARE(inserted.at(1).at(0).toString(), u"а"_qs);
         // Keys that are no trigger of the foreign table are typed as they are, whatever the other side has.
         QTest::keyClicks(areas.foreign, QStringLiteral("1o"));
         QCOMPARE(areas.foreign->toPlainText(), u"да1o"_qs);
+        QCOMPARE(inserted.size(), 2);
         // Shortcuts are no typed characters.
         QTest::keyClick(areas.foreign, Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(areas.foreign->toPlainText(), u"да1o"_qs);
@@ -194,8 +199,13 @@ private Q_SLOTS:
         areas.foreign->moveCursor(QTextCursor::Start);
         areas.phonetic->setFocus();
 
+        QSignalSpy inserted(f.input.get(), &ui::TriggerKeyInput::textInserted);
         f.input->insertText(TableSide::Foreign, core::InsertionTarget::MainWindow, u"ё&"_qs);
         QCOMPARE(areas.foreign->toPlainText(), u"ё&ab"_qs);
+        QCOMPARE(inserted.size(), 1);
+        // A target without a field inserts nothing and records nothing.
+        f.input->insertText(TableSide::Foreign, core::InsertionTarget::EditDialog, u"ж"_qs);
+        QCOMPARE(inserted.size(), 1);
         QVERIFY(areas.foreign->hasFocus());
         // The panel's rule: a trigger caption goes through the lookup, any other is inserted.
         QVERIFY(f.input->isTrigger(TableSide::Foreign, u'd'));

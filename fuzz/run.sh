@@ -14,7 +14,7 @@ findings=$bin_dir/findings
 rm -rf "$findings"
 mkdir -p "$work" "$findings"
 
-targets=(fieldsplitter settings symboldatabase candidatefile wordbook textdecode textencode transferencode)
+targets=(fieldsplitter settings symboldatabase candidatefile wordbook textdecode textencode transferencode symbollist)
 failed=0
 failed_count=0
 summary=()

@@ -67,12 +67,17 @@ bool SymbolCollections::load(QString* error)
     QString favouriteError;
     const bool recentOk = readList(recentFile(), kRecentCapacity, m_recent, &recentError);
     const bool favouriteOk = readList(favouriteFile(), 0, m_favourites, &favouriteError);
+    m_keepRecentFile = !recentOk;
+    m_keepFavouriteFile = !favouriteOk;
     m_recentDirty = false;
     if (error) {
         QStringList messages;
         for (const QString& message : {recentError, favouriteError}) {
-            if (!message.isEmpty())
-                messages.append(message);
+            if (!message.isEmpty()) {
+                messages.append(message + u'\n'
+                    + QCoreApplication::translate(
+                        "pelinor::core::SymbolCollections", "この一覧の変更は保存されません。"));
+            }
         }
         *error = messages.join(u'\n');
     }
@@ -100,7 +105,7 @@ bool SymbolCollections::toggleFavourite(const QString& text, QString* error)
 bool SymbolCollections::saveRecent(QString* error)
 {
     m_saveTimer->stop();
-    if (!m_recentDirty)
+    if (!m_recentDirty || m_keepRecentFile)
         return true;
     if (!writeFileAtomically(recentFile(), m_recent.toFileBytes(), error))
         return false;
@@ -110,6 +115,8 @@ bool SymbolCollections::saveRecent(QString* error)
 
 bool SymbolCollections::saveFavourites(QString* error)
 {
+    if (m_keepFavouriteFile)
+        return true;
     return writeFileAtomically(favouriteFile(), m_favourites.toFileBytes(), error);
 }
 

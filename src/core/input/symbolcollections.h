@@ -28,8 +28,8 @@ public:
     QString favouriteFile() const;
 
     /// Reads both files. A missing file is an empty list; lines that cannot be read are skipped. Returns
-    /// false with `error` set when a file exists but cannot be read; that list then stays empty and is
-    /// not written over until something is added to it.
+    /// false with `error` set when a file exists but cannot be read (too large, not readable); that list
+    /// then starts empty and its file is never written over in this run, so nothing in it is lost.
     bool load(QString* error = nullptr);
 
     /// A symbol was inserted: it becomes the first recent symbol.
@@ -56,6 +56,8 @@ private:
     SymbolList m_recent{kRecentCapacity};
     SymbolList m_favourites;
     bool m_recentDirty = false;
+    bool m_keepRecentFile = false; ///< the file could not be read: leave it as it is
+    bool m_keepFavouriteFile = false;
     QTimer* m_saveTimer = nullptr;
 };
 

@@ -81,15 +81,29 @@ TEST(SymbolCollections, ListsSurviveARestartInTheirOwnFiles)
     EXPECT_EQ(again.favourites(), QStringList({u"ə"_qs}));
 }
 
-TEST(SymbolCollections, UnreadableFileIsReportedAndNotOverwrittenByLoading)
+TEST(SymbolCollections, AFileThatCannotBeReadIsReportedAndNeverOverwritten)
 {
     TempWorld world;
-    // A folder where the file should be cannot be read as a list.
+    // Far too large for a list: not read, and not replaced by the one short list of this run.
+    const QByteArray large(2 << 20, 'x');
+    world.writeBytes(SymbolCollections::favouriteFileName(), large);
+    SymbolCollections lists(world.path());
+    QString error;
+    EXPECT_FALSE(lists.load(&error));
+    EXPECT_TRUE(error.contains(SymbolCollections::favouriteFileName())) << error.toStdString();
+    EXPECT_TRUE(lists.toggleFavourite(u"ʃ"_qs));
+    EXPECT_TRUE(lists.saveFavourites());
+    EXPECT_EQ(world.readBytes(SymbolCollections::favouriteFileName()), large);
+}
+
+TEST(SymbolCollections, WritesOnlyWhatChangedAndReportsAFailedWrite)
+{
+    TempWorld world;
+    // A folder where the favourites file should be counts as no file, and cannot be written over.
     ASSERT_TRUE(QDir().mkpath(world.path(SymbolCollections::favouriteFileName())));
     world.writeBytes(SymbolCollections::recentFileName(), "0259\n");
     SymbolCollections lists(world.path());
-    QString error;
-    lists.load(&error);
+    ASSERT_TRUE(lists.load());
     EXPECT_EQ(lists.recent(), QStringList({u"ə"_qs}));
     // Writing the recent list again leaves its content alone when nothing changed.
     EXPECT_TRUE(lists.saveRecent());

@@ -12,10 +12,12 @@
 #include "ui/pad/tpadfrm.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QtTest>
 
 #include <set>
@@ -93,6 +95,31 @@ private Q_SLOTS:
         }
         QCOMPARE(world.readBytes(world.systemFolder() + QStringLiteral("/RecentSymbols.txt")),
             QByteArray("03A3\t\xCE\xA3\n0259\t\xC9\x99\n"));
+    }
+
+    void pastAHundredResultsTheArrowsPageAndEnterInsertsTheFirstShown()
+    {
+        test::TestWorld world;
+        ui::Workbench bench(setUpWorld(world));
+        Library library(bench.window());
+        auto* area = test::child<QPlainTextEdit>(bench.window(), "ForeignArea");
+        library.field->setText(QStringLiteral("latin small letter"));
+        const std::vector<char32_t> found = library.panel->searchResults();
+        QVERIFY(found.size() > 200);
+        auto* next = test::child<QToolButton>(bench.window(), "SearchNextPage");
+        auto* previous = test::child<QToolButton>(bench.window(), "SearchPreviousPage");
+        QVERIFY(next->isEnabled());
+        QVERIFY(!previous->isEnabled());
+        next->click();
+        QCOMPARE(library.grid->content().cell(0).text, QString::fromUcs4(&found[100], 1));
+        QVERIFY(previous->isEnabled());
+        QVERIFY(test::child<QLabel>(bench.window(), "SymbolSearchCount")->text().startsWith(u"101–200"_qs));
+        QTest::keyClick(library.field, Qt::Key_Return);
+        QCOMPARE(area->toPlainText(), QString::fromUcs4(&found[100], 1));
+        // Escape empties the field and the grid.
+        QTest::keyClick(library.field, Qt::Key_Escape);
+        QVERIFY(library.field->text().isEmpty());
+        QVERIFY(library.grid->content().isEmpty());
     }
 
     void aFavouriteSurvivesARestartAndTheSettingsFileKeepsItsKeys()

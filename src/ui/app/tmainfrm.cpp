@@ -126,6 +126,10 @@ void TMainFrm::buildLowerPages()
     m_lowerTabs->setTabText(1, tr("記号奥の手"));
     m_symbolLibrary = new SymbolLibraryPanel(m_settings, m_folders, m_lowerTabs->widget(1));
     m_symbolLibrary->setSymbolSearch(m_symbolSearch, m_symbolCollections);
+    // The search needs room that the library's own rows do not have at the default size.
+    m_lowerTabs->setCornerWidget(m_symbolLibrary->searchBar(), Qt::TopRightCorner);
+    connect(m_symbolLibrary, &SymbolLibraryPanel::searchShown, m_lowerTabs,
+        [this] { m_lowerTabs->setCurrentWidget(m_symbolLibrary->parentWidget()); });
 }
 
 void TMainFrm::buildStatusBar()

@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,10 +32,7 @@ namespace {
 
 constexpr int kCorrectionLimit = 5;
 // Right edge of the controls above the grid, with a margin: the area never gets narrower than this.
-// The name search sits right of the code field, where a new user looks first; the controls after it
-// move right by its width.
-constexpr int kSearchWidth = 176;
-constexpr int kControlsWidth = 772 + kSearchWidth;
+constexpr int kControlsWidth = 772;
 constexpr int kCellCount = core::kSymbolLibraryCellCount;
 // Margin right of and below the grid.
 constexpr int kMargin = 8;
@@ -122,7 +120,7 @@ void SymbolLibraryPanel::buildControls(QWidget* area)
     m_codeField->installEventFilter(this);
     connect(m_codeField, &QLineEdit::textChanged, this, &SymbolLibraryPanel::codeTextChanged);
 
-    for (int x : {115, 115 + kSearchWidth, 595 + kSearchWidth, 733 + kSearchWidth})
+    for (int x : {115, 595, 733})
         addSeparator(area, x);
 
     const QList<core::SymbolLibraryPage>& pages = core::symbolLibraryPages();
@@ -136,7 +134,7 @@ void SymbolLibraryPanel::buildControls(QWidget* area)
         button->setCheckable(true);
         button->setFont(fontOf(QStringLiteral("Tahoma"), 11, page.bold));
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setGeometry(120 + kSearchWidth + 47 * i, 10, 45, 35);
+        button->setGeometry(120 + 47 * i, 10, 45, 35);
         connect(button, &QToolButton::clicked, this, [this, i](bool down) { pageButtonClicked(i, down); });
         m_pageButtons.at(static_cast<size_t>(i)) = button;
     }
@@ -151,18 +149,18 @@ void SymbolLibraryPanel::buildControls(QWidget* area)
     // Two pages of the user's own after the fixed ones.
     m_pageList->addItem(tr("最近使った記号"));
     m_pageList->addItem(tr("お気に入り"));
-    m_pageList->move(605 + kSearchWidth, 16);
+    m_pageList->move(605, 16);
     m_pageList->resize(120, m_pageList->sizeHint().height());
     connect(m_pageList, &QComboBox::activated, this, &SymbolLibraryPanel::pageListActivated);
 
     m_correctionUp = new QToolButton(area);
     m_correctionUp->setObjectName(QStringLiteral("SizeCorrectionUp"));
     m_correctionUp->setArrowType(Qt::UpArrow);
-    m_correctionUp->setGeometry(740 + kSearchWidth, 20, 22, 15);
+    m_correctionUp->setGeometry(740, 20, 22, 15);
     m_correctionDown = new QToolButton(area);
     m_correctionDown->setObjectName(QStringLiteral("SizeCorrectionDown"));
     m_correctionDown->setArrowType(Qt::DownArrow);
-    m_correctionDown->setGeometry(740 + kSearchWidth, 35, 22, 15);
+    m_correctionDown->setGeometry(740, 35, 22, 15);
     for (QToolButton* arrow : {m_correctionUp, m_correctionDown}) {
         arrow->setToolTip(tr("文字サイズ補正"));
         arrow->setAutoRepeat(true);
@@ -176,7 +174,7 @@ void SymbolLibraryPanel::buildControls(QWidget* area)
     m_correctionLabel->setObjectName(QStringLiteral("SizeCorrectionLabel"));
     m_correctionLabel->setAccessibleName(tr("文字サイズ補正"));
     m_correctionLabel->setFont(fontOf(QStringLiteral("Times New Roman"), 11));
-    m_correctionLabel->move(748 + kSearchWidth, 4);
+    m_correctionLabel->move(748, 4);
     m_correctionLabel->setText(SymbolLibraryGeometry::correctionText(0));
     m_correctionLabel->adjustSize();
 
@@ -194,9 +192,6 @@ void SymbolLibraryPanel::buildControls(QWidget* area)
         previous = next;
     };
     chain(m_codeField);
-    chain(m_searchField);
-    chain(m_previousFound);
-    chain(m_nextFound);
     for (QToolButton* button : m_pageButtons)
         chain(button);
     chain(m_pageList);
@@ -344,39 +339,51 @@ namespace pelinor::ui {
 
 void SymbolLibraryPanel::buildSearchControls(QWidget* area)
 {
-    m_searchField = new QLineEdit(area);
+    // One bar that the main window puts where it costs the grid neither width nor height: the corner of
+    // the tab row. Left here, it sits right of the other controls.
+    m_searchBar = new QWidget(area);
+    m_searchBar->setObjectName(QStringLiteral("SymbolSearchBar"));
+    auto* bar = new QHBoxLayout(m_searchBar);
+    bar->setContentsMargins(0, 0, 4, 0);
+    bar->setSpacing(2);
+
+    m_searchField = new QLineEdit;
     m_searchField->setObjectName(QStringLiteral("SymbolSearchField"));
     m_searchField->setAccessibleName(tr("名前で検索"));
     m_searchField->setPlaceholderText(tr("名前で検索"));
     m_searchField->setToolTip(tr("英語名・日本語名・ユニコード名・4桁16進・文字そのもので記号を探します。"
                                  "Enterで最初の記号を入力します。"));
-    m_searchField->setFont(sizedFont(m_searchField, 9));
-    m_searchField->move(120, 16);
-    m_searchField->resize(120, m_searchField->sizeHint().height());
+    m_searchField->setFixedWidth(170);
     m_searchField->installEventFilter(this);
     connect(m_searchField, &QLineEdit::textChanged, this, &SymbolLibraryPanel::search);
 
-    m_previousFound = new QToolButton(area);
+    m_foundLabel = new QLabel;
+    m_foundLabel->setObjectName(QStringLiteral("SymbolSearchCount"));
+    m_foundLabel->setMinimumWidth(
+        m_foundLabel->fontMetrics().horizontalAdvance(QStringLiteral("00000–00000／00000件")));
+    m_foundLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    m_previousFound = new QToolButton;
     m_previousFound->setObjectName(QStringLiteral("SearchPreviousPage"));
     m_previousFound->setArrowType(Qt::LeftArrow);
     m_previousFound->setToolTip(tr("前の100件"));
     m_previousFound->setAccessibleName(m_previousFound->toolTip());
-    m_previousFound->setGeometry(244, 16, 21, 22);
-    m_nextFound = new QToolButton(area);
+    m_nextFound = new QToolButton;
     m_nextFound->setObjectName(QStringLiteral("SearchNextPage"));
     m_nextFound->setArrowType(Qt::RightArrow);
     m_nextFound->setToolTip(tr("次の100件"));
     m_nextFound->setAccessibleName(m_nextFound->toolTip());
-    m_nextFound->setGeometry(266, 16, 21, 22);
     connect(m_previousFound, &QToolButton::clicked, this, [this] { showFoundPage(m_firstFound - kCellCount); });
     connect(m_nextFound, &QToolButton::clicked, this, [this] { showFoundPage(m_firstFound + kCellCount); });
-
-    m_foundLabel = new QLabel(area);
-    m_foundLabel->setObjectName(QStringLiteral("SymbolSearchCount"));
-    m_foundLabel->setFont(sizedFont(m_foundLabel, 9));
-    m_foundLabel->setGeometry(120, 42, 166, 16);
     m_previousFound->setEnabled(false);
     m_nextFound->setEnabled(false);
+
+    bar->addWidget(m_foundLabel);
+    bar->addWidget(m_previousFound);
+    bar->addWidget(m_nextFound);
+    bar->addWidget(m_searchField);
+    m_searchBar->adjustSize();
+    m_searchBar->move(kControlsWidth + 4, 16);
 }
 
 void SymbolLibraryPanel::setSymbolSearch(core::SymbolSearchIndex* index, core::SymbolCollections* collections)
@@ -410,6 +417,7 @@ void SymbolLibraryPanel::search(const QString& query)
     m_pageList->setCurrentIndex(0);
     m_listShown = ListShown::Found;
     showFoundPage(0);
+    Q_EMIT searchShown();
 }
 
 void SymbolLibraryPanel::showFoundPage(qsizetype first)

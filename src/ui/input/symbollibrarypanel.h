@@ -65,6 +65,9 @@ public:
     int sizeCorrection() const { return m_correction; }
 
     SymbolLibraryGrid* grid() const { return m_grid; }
+    /// The search field with its result count and arrows, for the owner to place (the main window puts
+    /// it in the corner of its tab row).
+    QWidget* searchBar() const { return m_searchBar; }
 
     /// Gives the panel the name search and the recent and favourite symbols; without them the search
     /// field finds nothing and those two pages stay empty. Both must outlive the panel.
@@ -83,6 +86,8 @@ public:
 Q_SIGNALS:
     /// A cell or the code button chose `text` (one character, or "Ch"/"ch") for insertion.
     void symbolChosen(const QString& text);
+    /// A search listed its results in the grid: the owner shows the panel if it is hidden.
+    void searchShown();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -120,6 +125,7 @@ private:
     QLabel* m_correctionLabel = nullptr;
     SymbolLibraryGrid* m_grid = nullptr;
 
+    QWidget* m_searchBar = nullptr;
     QLineEdit* m_searchField = nullptr;
     QToolButton* m_previousFound = nullptr;
     QToolButton* m_nextFound = nullptr;

@@ -152,10 +152,12 @@ void TriggerKeyInput::insertCandidate(core::TableSide side, const QString& text)
 void TriggerKeyInput::insertText(core::TableSide side, core::InsertionTarget target, const QString& text)
 {
     QWidget* field = targetField(side, target);
-    if (!field || text.isEmpty())
+    if (!field)
         return;
+    // A blank candidate inserts nothing and removes the selection.
     insertIntoField(field, text);
-    Q_EMIT textInserted(text);
+    if (!text.isEmpty())
+        Q_EMIT textInserted(text);
 }
 
 void TriggerKeyInput::insertIntoField(QWidget* field, const QString& text)

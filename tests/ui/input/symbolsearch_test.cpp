@@ -103,7 +103,12 @@ private Q_SLOTS:
         ui::Workbench bench(setUpWorld(world));
         Library library(bench.window());
         auto* area = test::child<QPlainTextEdit>(bench.window(), "ForeignArea");
+        // The field sits in the corner of the tab row; a search from the word list shows the library.
+        auto* tabs = test::child<QTabWidget>(bench.window(), "LowerTabs");
+        tabs->setCurrentIndex(0);
+        QVERIFY(library.field->isVisible());
         library.field->setText(QStringLiteral("latin small letter"));
+        QCOMPARE(tabs->currentIndex(), 1);
         const std::vector<char32_t> found = library.panel->searchResults();
         QVERIFY(found.size() > 200);
         auto* next = test::child<QToolButton>(bench.window(), "SearchNextPage");

@@ -15,7 +15,7 @@ rm -rf "$findings"
 mkdir -p "$work" "$findings"
 
 targets=(fieldsplitter settings symboldatabase candidatefile wordbook textdecode textencode transferencode
-    oldwordbook candidatelistpage)
+    oldwordbook candidatelistpage symbollist)
 failed=0
 failed_count=0
 summary=()

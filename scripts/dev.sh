@@ -22,7 +22,7 @@ build_dir=${PELINOR_BUILD_DIR:-build}
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libicu-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libxcb1-dev libxcb-xtest0-dev
     xvfb xauth openbox x11-utils xterm

@@ -1,6 +1,6 @@
 #include "core/input/symbollibrarycell.h"
 
-#include "core/common/hexcode.h"
+#include <QList>
 
 namespace pelinor::core {
 
@@ -8,17 +8,23 @@ QString SymbolLibraryCell::hint() const
 {
     if (isEmpty())
         return {};
-    return japaneseName + QLatin1StringView("  ") + note + QLatin1StringView("  [") + hexCodeOf(text.at(0)) + u']';
+    // The code of the first character, which may lie beyond the Basic Multilingual Plane.
+    const QList<uint> codes = text.toUcs4();
+    const QString code = QStringLiteral("%1").arg(codes.front(), 4, 16, QLatin1Char('0')).toUpper();
+    return japaneseName + QLatin1StringView("  ") + note + QLatin1StringView("  [") + code + u']';
 }
 
 QString SymbolLibraryCell::toolTip() const
 {
-    if (!hasLabels())
-        return hint();
-    const SymbolNameLabels names = labels();
-    QString tip = hint() + u'\n' + names.first;
-    if (!names.second.isEmpty())
-        tip += QLatin1StringView("  ") + names.second;
+    QString tip = hint();
+    if (hasLabels()) {
+        const SymbolNameLabels names = labels();
+        tip += u'\n' + names.first;
+        if (!names.second.isEmpty())
+            tip += QLatin1StringView("  ") + names.second;
+    }
+    if (!unicodeName.isEmpty() && !isEmpty())
+        tip += u'\n' + unicodeName;
     return tip;
 }
 

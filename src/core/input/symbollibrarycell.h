@@ -13,6 +13,7 @@ struct SymbolLibraryCell {
     QString englishName; ///< hex escapes resolved
     QString japaneseName;
     QString note;
+    QString unicodeName; ///< set for the cells of a search and of the recent and favourite pages
     bool red = false;
 
     bool isEmpty() const { return text.isEmpty(); }
@@ -22,7 +23,7 @@ struct SymbolLibraryCell {
     QString hint() const;
 
     /// The hint, and for a cell with an English name a second line with its labels separated by two
-    /// spaces: the labels drawn in the cell are often cut off by its edge.
+    /// spaces: the labels drawn in the cell are often cut off by its edge; then the Unicode name, if set.
     QString toolTip() const;
 
     /// The two labels drawn in the cell, from the English name; both empty without one.

@@ -41,6 +41,15 @@ SymbolLibraryContent SymbolLibraryContent::load(
     return content;
 }
 
+SymbolLibraryContent SymbolLibraryContent::ofCells(const QList<SymbolLibraryCell>& cells)
+{
+    SymbolLibraryContent content;
+    const auto count = std::min(static_cast<std::size_t>(cells.size()), content.m_cells.size());
+    for (std::size_t i = 0; i < count; ++i)
+        content.m_cells[i] = cells.at(static_cast<qsizetype>(i));
+    return content;
+}
+
 bool SymbolLibraryContent::isEmpty() const
 {
     return std::all_of(m_cells.begin(), m_cells.end(), [](const SymbolLibraryCell& c) { return c.isEmpty(); });

@@ -3,6 +3,7 @@
 #include "core/input/symbollibrarycell.h"
 #include "core/input/symbollibrarypage.h"
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -28,6 +29,10 @@ public:
     /// and sets nameError().
     static SymbolLibraryContent load(
         const SymbolLibraryPage& page, const Settings& settings, const QString& tableFolder);
+
+    /// Cells that no page holds (search results, recent and favourite symbols), in order from the first
+    /// cell; those beyond the last cell are left out.
+    static SymbolLibraryContent ofCells(const QList<SymbolLibraryCell>& cells);
 
     /// The page shown, if any.
     std::optional<SymbolLibraryPageId> page() const { return m_page; }

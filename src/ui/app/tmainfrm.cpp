@@ -45,6 +45,8 @@ TMainFrm::TMainFrm(const MainWindowModel& model, QWidget* parent)
     , m_wordBook(model.wordBook)
     , m_inputModes(model.inputModes)
     , m_triggerInput(model.triggerInput)
+    , m_symbolSearch(model.symbolSearch)
+    , m_symbolCollections(model.symbolCollections)
     , m_shellOpener(model.shellOpener)
     , m_scriptKeys(std::make_unique<ScriptKeyTranslator>(model.triggerInput))
 {
@@ -123,6 +125,11 @@ void TMainFrm::buildLowerPages()
     m_lowerTabs->setTabText(0, tr("単語リスト"));
     m_lowerTabs->setTabText(1, tr("記号奥の手"));
     m_symbolLibrary = new SymbolLibraryPanel(m_settings, m_folders, m_lowerTabs->widget(1));
+    m_symbolLibrary->setSymbolSearch(m_symbolSearch, m_symbolCollections);
+    // The search needs room that the library's own rows do not have at the default size.
+    m_lowerTabs->setCornerWidget(m_symbolLibrary->searchBar(), Qt::TopRightCorner);
+    connect(m_symbolLibrary, &SymbolLibraryPanel::searchShown, m_lowerTabs,
+        [this] { m_lowerTabs->setCurrentWidget(m_symbolLibrary->parentWidget()); });
 }
 
 void TMainFrm::buildStatusBar()

@@ -27,6 +27,8 @@ namespace pelinor::core {
 class Folders;
 class InputModeController;
 class Settings;
+class SymbolCollections;
+class SymbolSearchIndex;
 class WordBook;
 } // namespace pelinor::core
 
@@ -57,6 +59,9 @@ struct MainWindowModel {
     core::InputModeController& inputModes;
     TriggerKeyInput& triggerInput;
     platform::ShellOpener& shellOpener;
+    /// The symbol name search and the user's recent and favourite symbols, for the library and the PAD.
+    core::SymbolSearchIndex* symbolSearch = nullptr;
+    core::SymbolCollections* symbolCollections = nullptr;
 };
 
 /// The main window, the workbench: the top bar with the function keys, the transfer controls and the
@@ -147,6 +152,8 @@ private:
     core::WordBook& m_wordBook;
     core::InputModeController& m_inputModes;
     TriggerKeyInput& m_triggerInput;
+    core::SymbolSearchIndex* m_symbolSearch = nullptr;
+    core::SymbolCollections* m_symbolCollections = nullptr;
     platform::ShellOpener& m_shellOpener;
     std::unique_ptr<ScriptKeyTranslator> m_scriptKeys;
     TransferController* m_transfer = nullptr;

@@ -50,7 +50,9 @@ PadContext TMainFrm::padContext()
         .inputModes = m_inputModes,
         .scriptKeys = *m_scriptKeys,
         .openCandidateList = [this](core::TableSide side) { openCandidateList(side); },
-        .keyboardCaption = m_keyPanels->keyboardCaption()};
+        .keyboardCaption = m_keyPanels->keyboardCaption(),
+        .symbolSearch = m_symbolSearch,
+        .symbolCollections = m_symbolCollections};
 }
 
 void TMainFrm::openCandidateList(core::TableSide side)

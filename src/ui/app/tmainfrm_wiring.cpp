@@ -48,7 +48,9 @@ void TMainFrm::followInputModes()
     m_triggerInput.attach(m_phoneticArea, TableSide::Phonetic, kMainWindowTarget);
     connect(&m_inputModes, &core::InputModeController::scriptChanged, this, &TMainFrm::applyScript);
     connect(&m_inputModes, &core::InputModeController::inputModeChanged, this, &TMainFrm::showInputMode);
-    connect(m_symbolLibrary, &SymbolLibraryPanel::symbolChosen, m_inputPanel, &InputPanel::insertIntoForeignArea);
+    // Through the trigger-key input, which records what is inserted as recently used.
+    connect(m_symbolLibrary, &SymbolLibraryPanel::symbolChosen, this,
+        [this](const QString& text) { m_triggerInput.insertText(TableSide::Foreign, kMainWindowTarget, text); });
     connect(m_keyPanels, &KeyPanelController::candidateListRequested, this, &TMainFrm::openCandidateList);
     connectFontPanel();
 }

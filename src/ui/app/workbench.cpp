@@ -3,6 +3,9 @@
 #include "core/app/inputmodecontroller.h"
 #include "core/app/shippedfiles.h"
 #include "core/app/versionmarker.h"
+#include "core/input/symbolcollections.h"
+#include "core/input/symbolsearchindex.h"
+#include "core/input/symbolsearchsources.h"
 #include "platform/shellopener.h"
 #include "platform/windowsystem.h"
 #include "ui/app/tmainfrm.h"
@@ -86,13 +89,16 @@ void Workbench::buildControllers()
 {
     m_inputModes = std::make_unique<core::InputModeController>(m_settings, m_folders, m_tables);
     m_triggerInput = std::make_unique<TriggerKeyInput>(m_tables, m_settings);
+    buildSymbolSearch();
     m_window = std::make_unique<TMainFrm>(MainWindowModel{.settings = m_settings,
         .folders = m_folders,
         .tables = m_tables,
         .wordBook = m_wordBook,
         .inputModes = *m_inputModes,
         .triggerInput = *m_triggerInput,
-        .shellOpener = *m_shellOpener});
+        .shellOpener = *m_shellOpener,
+        .symbolSearch = m_symbolSearch.get(),
+        .symbolCollections = m_symbolCollections.get()});
     m_transfer
         = std::make_unique<TransferController>(m_settings, m_folders, *m_windowSystem, m_window->transferWidgets());
     // Constructed after the settings file was read: it takes the stored dictionary mode.
@@ -108,6 +114,26 @@ void Workbench::buildControllers()
         .shellOpener = *m_shellOpener,
         .mainWindow = m_window.get(),
         .endProgram = [this] { m_window->close(); }});
+}
+
+void Workbench::buildSymbolSearch()
+{
+    // The search reads the databases the settings name from the table folder current at its first use.
+    m_symbolSearch = std::make_unique<core::SymbolSearchIndex>([this] {
+        return core::readSymbolSearchDatabases(
+            core::symbolSearchDatabaseNames(m_settings), m_folders.currentTableFolder());
+    });
+    m_symbolCollections = std::make_unique<core::SymbolCollections>(m_folders.systemFolder());
+    QString error;
+    if (!m_symbolCollections->load(&error))
+        reportSystemWriteFailure(error);
+    // Every symbol inserted from a key panel, a candidate window or the library passes through here.
+    QObject::connect(m_triggerInput.get(), &TriggerKeyInput::textInserted, m_symbolCollections.get(),
+        &core::SymbolCollections::recordInsertion);
+    QObject::connect(m_symbolCollections.get(), &core::SymbolCollections::writeFailed, m_symbolCollections.get(),
+        [this](const QString& message) { reportSystemWriteFailure(message); });
+    QObject::connect(m_inputModes.get(), &core::InputModeController::scriptChanged, m_symbolCollections.get(),
+        [this] { m_symbolSearch->invalidate(); });
 }
 
 void Workbench::connectControllers()
@@ -137,6 +163,9 @@ void Workbench::start()
 void Workbench::shutDown()
 {
     m_tables.releaseTables();
+    QString symbolsError;
+    if (!m_symbolCollections->saveRecent(&symbolsError))
+        reportSystemWriteFailure(symbolsError);
     m_wordBooks->clear();
     // A reset asks to keep the settings file away.
     if (m_settings.discardSettings())

@@ -9,7 +9,9 @@
 
 namespace pelinor::core {
 class InputModeController;
-}
+class SymbolCollections;
+class SymbolSearchIndex;
+} // namespace pelinor::core
 
 namespace pelinor::platform {
 class ShellOpener;
@@ -62,6 +64,7 @@ private:
     void updateShippedFiles();
     void loadPhoneticTables();
     void buildControllers();
+    void buildSymbolSearch();
     void connectControllers();
     void start();
     void shutDown();
@@ -78,6 +81,8 @@ private:
     platform::ShellOpener* m_shellOpener = nullptr;
     std::unique_ptr<core::InputModeController> m_inputModes;
     std::unique_ptr<TriggerKeyInput> m_triggerInput;
+    std::unique_ptr<core::SymbolSearchIndex> m_symbolSearch;
+    std::unique_ptr<core::SymbolCollections> m_symbolCollections;
     std::unique_ptr<TMainFrm> m_window;
     std::unique_ptr<TransferController> m_transfer;
     std::unique_ptr<WordBookController> m_wordBooks;

@@ -5,6 +5,7 @@
 #include "ui/input/symbollibraryaccessible.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -288,6 +289,19 @@ void SymbolLibraryGrid::keyPressEvent(QKeyEvent* event)
     }
     if (next >= 0 && next < kCellCount)
         setCurrentCell(next);
+}
+
+void SymbolLibraryGrid::contextMenuEvent(QContextMenuEvent* event)
+{
+    // From the keyboard the menu is for the current cell.
+    const int index = event->reason() == QContextMenuEvent::Mouse ? cellAt(event->pos()) : m_current;
+    if (index < 0 || index >= kCellCount || m_content.cell(index).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    const QPoint at
+        = event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(cellRect(index).center());
+    Q_EMIT cellMenuRequested(index, at);
 }
 
 void SymbolLibraryGrid::focusInEvent(QFocusEvent* event)

@@ -57,6 +57,8 @@ public:
 Q_SIGNALS:
     /// A cell was chosen; `text` is its text.
     void cellChosen(int index, const QString& text);
+    /// The context menu was asked for on cell `index`, which holds text.
+    void cellMenuRequested(int index, const QPoint& globalPos);
 
 protected:
     bool event(QEvent* event) override;
@@ -65,6 +67,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

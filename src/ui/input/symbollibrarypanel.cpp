@@ -3,16 +3,20 @@
 #include "core/app/folders.h"
 #include "core/app/settings.h"
 #include "core/common/hexcode.h"
+#include "core/input/symbolcollections.h"
 #include "core/input/symbollibrarycontent.h"
 #include "core/input/symbollibrarygeometry.h"
 #include "core/input/symbollibrarypages.h"
+#include "core/input/symbolsearchindex.h"
 #include "ui/input/symbollibrarygrid.h"
 
 #include <QComboBox>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QToolButton>
@@ -29,6 +33,7 @@ namespace {
 constexpr int kCorrectionLimit = 5;
 // Right edge of the controls above the grid, with a margin: the area never gets narrower than this.
 constexpr int kControlsWidth = 772;
+constexpr int kCellCount = core::kSymbolLibraryCellCount;
 // Margin right of and below the grid.
 constexpr int kMargin = 8;
 
@@ -141,6 +146,9 @@ void SymbolLibraryPanel::buildControls(QWidget* area)
     m_pageList->setMaxVisibleItems(16);
     for (qsizetype i = core::kSymbolLibraryButtonPageCount; i < pages.size(); ++i)
         m_pageList->addItem(pages.at(i).caption);
+    // Two pages of the user's own after the fixed ones.
+    m_pageList->addItem(tr("最近使った記号"));
+    m_pageList->addItem(tr("お気に入り"));
     m_pageList->move(605, 16);
     m_pageList->resize(120, m_pageList->sizeHint().height());
     connect(m_pageList, &QComboBox::activated, this, &SymbolLibraryPanel::pageListActivated);
@@ -174,6 +182,8 @@ void SymbolLibraryPanel::buildControls(QWidget* area)
     m_grid->move(SymbolLibraryGeometry::kGridLeft, SymbolLibraryGeometry::kGridTop);
     connect(
         m_grid, &SymbolLibraryGrid::cellChosen, this, [this](int, const QString& text) { Q_EMIT symbolChosen(text); });
+    connect(m_grid, &SymbolLibraryGrid::cellMenuRequested, this, &SymbolLibraryPanel::showCellMenu);
+    buildSearchControls(area);
 
     // Tab order follows the controls from left to right, then the grid.
     QWidget* previous = m_codeButton;
@@ -223,6 +233,19 @@ void SymbolLibraryPanel::resizeEvent(QResizeEvent* event)
 
 bool SymbolLibraryPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    // Enter in the search field inserts the first character found; Escape empties the field.
+    if (watched == m_searchField && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (m_listShown == ListShown::Found && !m_grid->content().cell(0).isEmpty())
+                m_grid->chooseCell(0);
+            return true;
+        }
+        if (key == Qt::Key_Escape && !m_searchField->text().isEmpty()) {
+            m_searchField->clear();
+            return true;
+        }
+    }
     // Enter in the code field presses the code button; the key goes no further.
     if (watched == m_codeField && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -236,6 +259,7 @@ bool SymbolLibraryPanel::eventFilter(QObject* watched, QEvent* event)
 
 void SymbolLibraryPanel::pageButtonClicked(int button, bool down)
 {
+    m_listShown = ListShown::None;
     if (!down) {
         m_grid->setContent({});
         return;
@@ -249,6 +273,16 @@ void SymbolLibraryPanel::pageListActivated(int item)
     if (item < 0)
         return;
     releasePageButtons();
+    const int fixedPages = static_cast<int>(core::symbolLibraryPages().size()) - core::kSymbolLibraryButtonPageCount;
+    if (item == fixedPages) {
+        showRecentSymbols();
+        return;
+    }
+    if (item == fixedPages + 1) {
+        showFavourites();
+        return;
+    }
+    m_listShown = ListShown::None;
     showPage(core::symbolLibraryPages().at(core::kSymbolLibraryButtonPageCount + item));
 }
 
@@ -297,6 +331,181 @@ void SymbolLibraryPanel::changeCorrection(int step)
     m_correctionLabel->setText(SymbolLibraryGeometry::correctionText(correction));
     m_correctionLabel->adjustSize();
     m_grid->setSizeCorrection(correction);
+}
+
+} // namespace pelinor::ui
+
+namespace pelinor::ui {
+
+void SymbolLibraryPanel::buildSearchControls(QWidget* area)
+{
+    // One bar that the main window puts where it costs the grid neither width nor height: the corner of
+    // the tab row. Left here, it sits right of the other controls.
+    m_searchBar = new QWidget(area);
+    m_searchBar->setObjectName(QStringLiteral("SymbolSearchBar"));
+    auto* bar = new QHBoxLayout(m_searchBar);
+    bar->setContentsMargins(0, 0, 4, 0);
+    bar->setSpacing(2);
+
+    m_searchField = new QLineEdit;
+    m_searchField->setObjectName(QStringLiteral("SymbolSearchField"));
+    m_searchField->setAccessibleName(tr("名前で検索"));
+    m_searchField->setPlaceholderText(tr("名前で検索"));
+    m_searchField->setToolTip(tr("英語名・日本語名・ユニコード名・4桁16進・文字そのもので記号を探します。"
+                                 "Enterで最初の記号を入力します。"));
+    m_searchField->setFixedWidth(170);
+    m_searchField->installEventFilter(this);
+    connect(m_searchField, &QLineEdit::textChanged, this, &SymbolLibraryPanel::search);
+
+    m_foundLabel = new QLabel;
+    m_foundLabel->setObjectName(QStringLiteral("SymbolSearchCount"));
+    m_foundLabel->setMinimumWidth(
+        m_foundLabel->fontMetrics().horizontalAdvance(QStringLiteral("00000–00000／00000件")));
+    m_foundLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    m_previousFound = new QToolButton;
+    m_previousFound->setObjectName(QStringLiteral("SearchPreviousPage"));
+    m_previousFound->setArrowType(Qt::LeftArrow);
+    m_previousFound->setToolTip(tr("前の100件"));
+    m_previousFound->setAccessibleName(m_previousFound->toolTip());
+    m_nextFound = new QToolButton;
+    m_nextFound->setObjectName(QStringLiteral("SearchNextPage"));
+    m_nextFound->setArrowType(Qt::RightArrow);
+    m_nextFound->setToolTip(tr("次の100件"));
+    m_nextFound->setAccessibleName(m_nextFound->toolTip());
+    connect(m_previousFound, &QToolButton::clicked, this, [this] { showFoundPage(m_firstFound - kCellCount); });
+    connect(m_nextFound, &QToolButton::clicked, this, [this] { showFoundPage(m_firstFound + kCellCount); });
+    m_previousFound->setEnabled(false);
+    m_nextFound->setEnabled(false);
+
+    bar->addWidget(m_foundLabel);
+    bar->addWidget(m_previousFound);
+    bar->addWidget(m_nextFound);
+    bar->addWidget(m_searchField);
+    m_searchBar->adjustSize();
+    m_searchBar->move(kControlsWidth + 4, 16);
+}
+
+void SymbolLibraryPanel::setSymbolSearch(core::SymbolSearchIndex* index, core::SymbolCollections* collections)
+{
+    m_index = index;
+    m_collections = collections;
+    if (m_collections) {
+        connect(m_collections, &core::SymbolCollections::favouritesChanged, this, [this] {
+            if (m_listShown == ListShown::Favourites)
+                showFavourites();
+        });
+    }
+}
+
+void SymbolLibraryPanel::search(const QString& query)
+{
+    if (m_searchField->text() != query) {
+        const QSignalBlocker blocker(m_searchField);
+        m_searchField->setText(query);
+    }
+    m_found = m_index ? m_index->search(query) : std::vector<char32_t>();
+    if (query.trimmed().isEmpty()) {
+        m_listShown = ListShown::None;
+        m_foundLabel->clear();
+        m_previousFound->setEnabled(false);
+        m_nextFound->setEnabled(false);
+        m_grid->setContent({});
+        return;
+    }
+    releasePageButtons();
+    m_pageList->setCurrentIndex(0);
+    m_listShown = ListShown::Found;
+    showFoundPage(0);
+    Q_EMIT searchShown();
+}
+
+void SymbolLibraryPanel::showFoundPage(qsizetype first)
+{
+    const auto total = static_cast<qsizetype>(m_found.size());
+    m_firstFound = std::clamp<qsizetype>(first, 0, std::max<qsizetype>(0, total - 1) / kCellCount * kCellCount);
+    QList<core::SymbolLibraryCell> cells;
+    for (qsizetype i = m_firstFound; i < std::min(total, m_firstFound + kCellCount); ++i) {
+        const char32_t code = m_found[static_cast<std::size_t>(i)];
+        cells.append(describedCell(QString::fromUcs4(&code, 1)));
+    }
+    m_grid->setContent(core::SymbolLibraryContent::ofCells(cells));
+    if (total <= kCellCount) {
+        m_foundLabel->setText(tr("%n件", nullptr, static_cast<int>(total)));
+    } else {
+        m_foundLabel->setText(
+            tr("%1–%2／%3件").arg(m_firstFound + 1).arg(std::min(total, m_firstFound + kCellCount)).arg(total));
+    }
+    m_previousFound->setEnabled(m_firstFound > 0);
+    m_nextFound->setEnabled(m_firstFound + kCellCount < total);
+}
+
+core::SymbolLibraryCell SymbolLibraryPanel::describedCell(const QString& text) const
+{
+    core::SymbolLibraryCell cell;
+    cell.text = text;
+    if (!m_index || text.isEmpty())
+        return cell;
+    const core::SymbolDescription description = m_index->describe(text.toUcs4().front());
+    cell.englishName = description.englishName;
+    cell.japaneseName = description.japaneseName;
+    cell.note = description.note;
+    cell.unicodeName = description.unicodeName;
+    return cell;
+}
+
+void SymbolLibraryPanel::showSymbols(const QStringList& texts)
+{
+    QList<core::SymbolLibraryCell> cells;
+    for (const QString& text : texts)
+        cells.append(describedCell(text));
+    m_grid->setContent(core::SymbolLibraryContent::ofCells(cells));
+    m_foundLabel->clear();
+    m_previousFound->setEnabled(false);
+    m_nextFound->setEnabled(false);
+}
+
+void SymbolLibraryPanel::showRecentSymbols()
+{
+    releasePageButtons();
+    m_pageList->setCurrentIndex(m_pageList->count() - 2);
+    m_listShown = ListShown::Recent;
+    showSymbols(m_collections ? m_collections->recent() : QStringList());
+}
+
+void SymbolLibraryPanel::showFavourites()
+{
+    releasePageButtons();
+    m_pageList->setCurrentIndex(m_pageList->count() - 1);
+    m_listShown = ListShown::Favourites;
+    showSymbols(m_collections ? m_collections->favourites() : QStringList());
+}
+
+bool SymbolLibraryPanel::toggleFavourite(int index)
+{
+    if (!m_collections || index < 0 || index >= kCellCount)
+        return false;
+    const QString text = m_grid->content().cell(index).text;
+    if (text.isEmpty())
+        return false;
+    QString error;
+    const bool favourite = m_collections->toggleFavourite(text, &error);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Pelinor"), error);
+    return favourite;
+}
+
+void SymbolLibraryPanel::showCellMenu(int index, const QPoint& globalPos)
+{
+    if (!m_collections)
+        return;
+    const QString text = m_grid->content().cell(index).text;
+    QMenu menu(this);
+    QAction* action
+        = menu.addAction(m_collections->isFavourite(text) ? tr("お気に入りから外す") : tr("お気に入りに追加"));
+    action->setObjectName(QStringLiteral("FavouriteAction"));
+    if (menu.exec(globalPos) == action)
+        toggleFavourite(index);
 }
 
 } // namespace pelinor::ui

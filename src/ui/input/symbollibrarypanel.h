@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -16,6 +17,9 @@ class QToolButton;
 namespace pelinor::core {
 class Folders;
 class Settings;
+class SymbolCollections;
+class SymbolSearchIndex;
+struct SymbolLibraryCell;
 struct SymbolLibraryPage;
 } // namespace pelinor::core
 
@@ -61,10 +65,29 @@ public:
     int sizeCorrection() const { return m_correction; }
 
     SymbolLibraryGrid* grid() const { return m_grid; }
+    /// The search field with its result count and arrows, for the owner to place (the main window puts
+    /// it in the corner of its tab row).
+    QWidget* searchBar() const { return m_searchBar; }
+
+    /// Gives the panel the name search and the recent and favourite symbols; without them the search
+    /// field finds nothing and those two pages stay empty. Both must outlive the panel.
+    void setSymbolSearch(core::SymbolSearchIndex* index, core::SymbolCollections* collections);
+
+    /// Lists what `query` finds, as typing it in the search field does.
+    void search(const QString& query);
+    /// The codes the last search found, best first.
+    const std::vector<char32_t>& searchResults() const { return m_found; }
+    /// Shows the recent symbols, or the favourites, as the page list does.
+    void showRecentSymbols();
+    void showFavourites();
+    /// Adds the text of cell `index` to the favourites, or removes it; returns whether it is one now.
+    bool toggleFavourite(int index);
 
 Q_SIGNALS:
     /// A cell or the code button chose `text` (one character, or "Ch"/"ch") for insertion.
     void symbolChosen(const QString& text);
+    /// A search listed its results in the grid: the owner shows the panel if it is hidden.
+    void searchShown();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -79,6 +102,14 @@ private:
     void codeTextChanged(const QString& text);
     void codeButtonClicked();
     void changeCorrection(int step);
+    void buildSearchControls(QWidget* area);
+    void showFoundPage(qsizetype first);
+    void showSymbols(const QStringList& texts);
+    core::SymbolLibraryCell describedCell(const QString& text) const;
+    void showCellMenu(int index, const QPoint& globalPos);
+
+    /// What the grid shows when it shows no page.
+    enum class ListShown { None, Found, Recent, Favourites };
 
     const core::Settings& m_settings;
     const core::Folders& m_folders;
@@ -93,6 +124,17 @@ private:
     QToolButton* m_correctionDown = nullptr;
     QLabel* m_correctionLabel = nullptr;
     SymbolLibraryGrid* m_grid = nullptr;
+
+    QWidget* m_searchBar = nullptr;
+    QLineEdit* m_searchField = nullptr;
+    QToolButton* m_previousFound = nullptr;
+    QToolButton* m_nextFound = nullptr;
+    QLabel* m_foundLabel = nullptr;
+    core::SymbolSearchIndex* m_index = nullptr;
+    core::SymbolCollections* m_collections = nullptr;
+    std::vector<char32_t> m_found;
+    qsizetype m_firstFound = 0;
+    ListShown m_listShown = ListShown::None;
 
     QString m_codeText; ///< the character on the code button
     int m_correction = 0;

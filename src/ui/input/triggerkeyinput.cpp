@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QTextEdit>
 
 namespace pelinor::ui {
@@ -117,7 +118,9 @@ void TriggerKeyInput::offerCandidates(core::TableSide side)
 {
     const core::CandidateOffer offer = m_lookup.offer(side);
     if (offer.direct) {
-        insertCandidate(side, QString(QChar(offer.candidate)));
+        // A key typed on the keyboard and converted at once is typing, not a symbol chosen from a panel
+        // or a window: it does not become a recently used symbol.
+        placeText(side, m_lookup.target(side), QString(QChar(offer.candidate)), !m_typing);
         return;
     }
     if (m_windowOpen)
@@ -146,12 +149,23 @@ void TriggerKeyInput::offerCandidates(core::TableSide side)
 
 void TriggerKeyInput::insertCandidate(core::TableSide side, const QString& text)
 {
-    insertIntoField(targetField(side, m_lookup.target(side)), text);
+    insertText(side, m_lookup.target(side), text);
 }
 
 void TriggerKeyInput::insertText(core::TableSide side, core::InsertionTarget target, const QString& text)
 {
-    insertIntoField(targetField(side, target), text);
+    placeText(side, target, text, true);
+}
+
+void TriggerKeyInput::placeText(core::TableSide side, core::InsertionTarget target, const QString& text, bool announce)
+{
+    QWidget* field = targetField(side, target);
+    if (!field)
+        return;
+    // A blank candidate inserts nothing and removes the selection.
+    insertIntoField(field, text);
+    if (announce && !text.isEmpty())
+        Q_EMIT textInserted(text);
 }
 
 void TriggerKeyInput::insertIntoField(QWidget* field, const QString& text)
@@ -200,11 +214,13 @@ bool TriggerKeyInput::handleKeyPress(QObject* watched, QKeyEvent* event)
     const QString text = event->text();
     if (text.size() != 1)
         return false;
+    const QScopedValueRollback<bool> typing(m_typing, true);
     return handleTriggerKey(it->side, text.at(0).unicode(), it->target);
 }
 
 void TriggerKeyInput::typeText(QObject* fieldObject, const QString& text)
 {
+    const QScopedValueRollback<bool> typing(m_typing, true);
     QString plain;
     for (QChar unit : text) {
         const auto it = m_fields.constFind(fieldObject);

@@ -110,6 +110,10 @@ public:
 Q_SIGNALS:
     /// A candidate window is about to be shown; it holds the program until it closes.
     void candidateWindowOpening(pelinor::ui::CandidateWindow* window);
+    /// `text` was inserted into a target from a candidate window, by insertText() (key panels, the symbol
+    /// library) or by direct input for a key panel's trigger; not for keys typed on the keyboard, even
+    /// when direct input converts them.
+    void textInserted(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -125,6 +129,7 @@ private:
 
     bool handleKeyPress(QObject* watched, QKeyEvent* event);
     void typeText(QObject* fieldObject, const QString& text);
+    void placeText(core::TableSide side, core::InsertionTarget target, const QString& text, bool announce);
     static std::size_t index(core::TableSide side) { return side == core::TableSide::Phonetic ? 0 : 1; }
 
     core::TableSets& m_sets;
@@ -135,6 +140,7 @@ private:
     LayoutHook m_restoreStartupLayout;
     LayoutHook m_selectScriptLayout;
     bool m_windowOpen = false;
+    bool m_typing = false; ///< a key typed on the keyboard is being handled
 };
 
 } // namespace pelinor::ui

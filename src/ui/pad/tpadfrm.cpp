@@ -11,6 +11,7 @@
 #include "ui/input/romajikeypanel.h"
 #include "ui/input/screenkeyboard.h"
 #include "ui/input/scriptkeytranslator.h"
+#include "ui/input/symbolsearchpanel.h"
 #include "ui/transfer/transfercontroller.h"
 #include "ui/transfer/transferindicator.h"
 
@@ -207,6 +208,10 @@ void TPadFrm::buildPanels()
     m_tabs->addTab(m_romaji, script.name + tr("ローマ字"));
     m_tabs->addTab(m_keyboard, m_context.keyboardCaption);
     m_tabs->addTab(m_phonetic, tr("発音記号"));
+    if (m_context.symbolSearch) {
+        m_symbolSearch = new SymbolSearchPanel(*m_context.symbolSearch);
+        m_tabs->addTab(m_symbolSearch, tr("記号検索"));
+    }
 }
 
 void TPadFrm::connectPanels()
@@ -234,6 +239,10 @@ void TPadFrm::connectPanels()
     connect(m_romaji, &TableKeyPanel::listRequested, this, openList);
     connect(m_phonetic, &TableKeyPanel::listRequested, this, openList);
 
+    if (m_symbolSearch) {
+        connect(m_symbolSearch, &SymbolSearchPanel::symbolChosen, this,
+            [this](const QString& text) { m_context.triggerInput.insertText(TableSide::Foreign, kTarget, text); });
+    }
     connect(m_tabs, &QTabWidget::currentChanged, this, &TPadFrm::tabChanged);
     connect(m_transferButton, &QToolButton::clicked, this, &TPadFrm::transferText);
     connect(m_autoPaste, &QCheckBox::toggled, &m_context.transfer, &TransferController::setAutoPaste);
@@ -252,7 +261,11 @@ void TPadFrm::showEvent(QShowEvent* event)
 void TPadFrm::tabChanged(int page)
 {
     applyPageFonts(page);
-    m_edit->setFocus();
+    // The search page is for typing in its own field; the characters it finds go to the input line.
+    if (page == SymbolSearchPage && m_symbolSearch)
+        m_symbolSearch->searchField()->setFocus();
+    else
+        m_edit->setFocus();
 }
 
 void TPadFrm::applyPageFonts(int page)

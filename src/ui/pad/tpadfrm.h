@@ -20,6 +20,8 @@ class QToolButton;
 
 namespace pelinor::core {
 class InputModeController;
+class SymbolCollections;
+class SymbolSearchIndex;
 class Settings;
 } // namespace pelinor::core
 
@@ -28,6 +30,7 @@ namespace pelinor::ui {
 class PhoneticKeyPanel;
 class RomajiKeyPanel;
 class ScreenKeyboard;
+class SymbolSearchPanel;
 class ScriptKeyTranslator;
 class TransferController;
 class TransferIndicator;
@@ -46,6 +49,9 @@ struct PadContext {
     std::function<void(core::TableSide side)> openCandidateList;
     /// The caption of the main window's on-screen keyboard page.
     QString keyboardCaption;
+    /// The symbol name search, offered on a page of its own beside the key panels when given.
+    core::SymbolSearchIndex* symbolSearch = nullptr;
+    core::SymbolCollections* symbolCollections = nullptr;
 };
 
 /// The character PAD: a small window that stands in for the main window while the user types short pieces of
@@ -58,7 +64,7 @@ class TPadFrm : public QDialog {
     Q_OBJECT
 
 public:
-    enum Page { RomajiPage = 0, KeyboardPage = 1, PhoneticPage = 2 };
+    enum Page { RomajiPage = 0, KeyboardPage = 1, PhoneticPage = 2, SymbolSearchPage = 3 };
 
     /// Builds the PAD; `position` is where it was last closed in this run (none: centred on the screen).
     TPadFrm(const PadContext& context, std::optional<QPoint> position, QWidget* parent = nullptr);
@@ -74,6 +80,8 @@ public:
     RomajiKeyPanel* romajiPanel() const { return m_romaji; }
     ScreenKeyboard* screenKeyboard() const { return m_keyboard; }
     PhoneticKeyPanel* phoneticPanel() const { return m_phonetic; }
+    /// The symbol name search page; null when the PAD was given no search.
+    SymbolSearchPanel* symbolSearchPanel() const { return m_symbolSearch; }
     /// The hidden rich-text buffer whose font the transferred rich text carries.
     QTextEdit* richBuffer() const { return m_buffer; }
     int transferSize() const { return m_transferSize; }
@@ -116,6 +124,7 @@ private:
     RomajiKeyPanel* m_romaji = nullptr;
     ScreenKeyboard* m_keyboard = nullptr;
     PhoneticKeyPanel* m_phonetic = nullptr;
+    SymbolSearchPanel* m_symbolSearch = nullptr;
 };
 
 } // namespace pelinor::ui

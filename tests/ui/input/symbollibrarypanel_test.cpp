@@ -92,7 +92,10 @@ private Q_SLOTS:
     {
         PanelWorld world;
         QCOMPARE(world.pageList()->currentText(), u"記号ライブラリ"_qs);
-        QCOMPARE(world.pageList()->count(), 13);
+        // The thirteen fixed pages, then the recent and the favourite symbols.
+        QCOMPARE(world.pageList()->count(), 15);
+        QCOMPARE(world.pageList()->itemText(13), u"最近使った記号"_qs);
+        QCOMPARE(world.pageList()->itemText(14), u"お気に入り"_qs);
         QCOMPARE(world.buttonsDown(), 0);
         QVERIFY(!world.panel->shownPage());
         QVERIFY(world.grid()->content().isEmpty());

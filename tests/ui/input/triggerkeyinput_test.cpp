@@ -85,13 +85,23 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&areas.host));
         f.input->attach(areas.foreign, TableSide::Foreign, core::InsertionTarget::MainWindow);
         f.input->attach(areas.phonetic, TableSide::Phonetic, core::InsertionTarget::MainWindow);
+        // Typing is not choosing a symbol: neither keys typed as they are nor keys converted at once count.
+        QSignalSpy inserted(f.input.get(), &ui::TriggerKeyInput::textInserted);
 
         areas.foreign->setFocus();
         QTest::keyClicks(areas.foreign, QStringLiteral("da"));
         QCOMPARE(areas.foreign->toPlainText(), u"да"_qs);
+        QCOMPARE(inserted.size(), 0);
         // Keys that are no trigger of the foreign table are typed as they are, whatever the other side has.
         QTest::keyClicks(areas.foreign, QStringLiteral("1o"));
         QCOMPARE(areas.foreign->toPlainText(), u"да1o"_qs);
+        QCOMPARE(inserted.size(), 0);
+        // A key panel's trigger converted at once is a symbol taken from the panel.
+        QVERIFY(f.input->handleTriggerKey(TableSide::Foreign, u'd', core::InsertionTarget::MainWindow));
+        QCOMPARE(areas.foreign->toPlainText(), u"да1oд"_qs);
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(inserted.at(0).at(0).toString(), u"д"_qs);
+        areas.foreign->setPlainText(u"да1o"_qs);
         // Shortcuts are no typed characters.
         QTest::keyClick(areas.foreign, Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(areas.foreign->toPlainText(), u"да1o"_qs);
@@ -194,8 +204,13 @@ private Q_SLOTS:
         areas.foreign->moveCursor(QTextCursor::Start);
         areas.phonetic->setFocus();
 
+        QSignalSpy inserted(f.input.get(), &ui::TriggerKeyInput::textInserted);
         f.input->insertText(TableSide::Foreign, core::InsertionTarget::MainWindow, u"ё&"_qs);
         QCOMPARE(areas.foreign->toPlainText(), u"ё&ab"_qs);
+        QCOMPARE(inserted.size(), 1);
+        // A target without a field inserts nothing and records nothing.
+        f.input->insertText(TableSide::Foreign, core::InsertionTarget::EditDialog, u"ж"_qs);
+        QCOMPARE(inserted.size(), 1);
         QVERIFY(areas.foreign->hasFocus());
         // The panel's rule: a trigger caption goes through the lookup, any other is inserted.
         QVERIFY(f.input->isTrigger(TableSide::Foreign, u'd'));

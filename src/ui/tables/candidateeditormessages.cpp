@@ -1,7 +1,6 @@
 #include "ui/tables/candidateeditormessages.h"
 
-#include <QCoreApplication>
-#include <QMessageBox>
+#include "ui/common/namedmessagebox.h"
 
 namespace pelinor::ui {
 
@@ -9,10 +8,7 @@ namespace {
 
 int runBox(QWidget* parent, QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(icon, QCoreApplication::applicationName(), text, buttons, parent);
-    box.setObjectName(QString::fromLatin1(kCandidateEditorMessageName));
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec();
+    return runNamedMessageBox(parent, kCandidateEditorMessageName, icon, text, buttons);
 }
 
 } // namespace

@@ -34,6 +34,15 @@ void loadJapaneseTranslation(QTranslator& translator)
         QApplication::installTranslator(&translator);
 }
 
+QIcon programIcon()
+{
+    // Each size is read only when a window asks for it.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/program/%1x%1/pelinor.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 int runProgram(int argc, char** argv)
@@ -51,9 +60,9 @@ int runProgram(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Pelinor"));
     QApplication::setOrganizationName(QStringLiteral("Norvanta"));
     QGuiApplication::setDesktopFileName(QStringLiteral("pelinor"));
-    // Installed, the icon theme holds the program's icon; X11 window managers take it from the windows.
-    // Without it (an uninstalled build) the icon stays null and the window manager's own is shown.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("pelinor")));
+    // X11 window managers take the icon from the windows. The program carries its own copy, so that the
+    // icon is there in an uninstalled build too and start-up does not search the icon theme for it.
+    QApplication::setWindowIcon(programIcon());
     QTranslator qtTranslator;
     loadJapaneseTranslation(qtTranslator);
     registerFontSubstitutes();

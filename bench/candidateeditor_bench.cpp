@@ -33,14 +33,3 @@ void BM_OpenCandidateEditorOnShippedPhoneticFile(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_OpenCandidateEditorOnShippedPhoneticFile)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

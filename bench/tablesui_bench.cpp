@@ -78,14 +78,3 @@ void BM_BuildHtmlPageOfLargestCandidateFile(benchmark::State& state)
 
 BENCHMARK(BM_OpenLargestSymbolDatabaseInEditor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildHtmlPageOfLargestCandidateFile)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

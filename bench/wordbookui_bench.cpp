@@ -180,14 +180,3 @@ BENCHMARK(BM_OpenWordBookIntoWordList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortWordListByForeignWord)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddEntryToLargeWordBook)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListFolderOf500WordBooks)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,5 +1,7 @@
 #include "core/app/userfilecleanup.h"
 
+#include "core/input/symbolcollections.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,7 +70,8 @@ QStringList filesToRemoveBeforeUninstall(const Folders& folders, const QString& 
     if (!isOwnFolder(system))
         return files;
     for (const QString& name : {Folders::settingsFileName(), QStringLiteral("FolList.txt"),
-             QStringLiteral("GroupName.txt"), QStringLiteral("Work.rtf"), markerName}) {
+             QStringLiteral("GroupName.txt"), QStringLiteral("Work.rtf"), SymbolCollections::recentFileName(),
+             SymbolCollections::favouriteFileName(), markerName}) {
         // A marker name is a plain file name; anything with a separator is not the program's.
         if (name.isEmpty() || name.contains(QLatin1Char('/')) || name == QStringLiteral(".."))
             continue;

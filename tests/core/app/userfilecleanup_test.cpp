@@ -31,8 +31,8 @@ protected:
         for (const QString& own : {docs(u"bookA/mine.utx"_qs), docs(u"bookG/mydict.utx"_qs), user(u"Tbl/DBMine.csv"_qs),
                  user(u"Sys/notes.txt"_qs)})
             m_world.writeBytes(own, "own");
-        for (const QString& system :
-            {u"Pelinor_A.rng"_qs, u"FolList.txt"_qs, u"GroupName.txt"_qs, u"Work.rtf"_qs, kMarker})
+        for (const QString& system : {u"Pelinor_A.rng"_qs, u"FolList.txt"_qs, u"GroupName.txt"_qs, u"Work.rtf"_qs,
+                 u"RecentSymbols.txt"_qs, u"FavouriteSymbols.txt"_qs, kMarker})
             m_world.writeBytes(user(u"Sys/"_qs + system), "sys");
     }
 
@@ -48,7 +48,8 @@ TEST_F(UserFileCleanupTest, RemovesTheShippedNamesAndTheProgramsOwnFilesOnly)
     removeFilesBeforeUninstall(m_folders, kMarker);
     for (const QString& gone : {docs(u"bookA/sample.utx"_qs), docs(u"bookG/dict.utx"_qs), user(u"Tbl/DBRuss.csv"_qs),
              user(u"Tbl/CandAll.csv"_qs), user(u"Sys/Pelinor_A.rng"_qs), user(u"Sys/FolList.txt"_qs),
-             user(u"Sys/GroupName.txt"_qs), user(u"Sys/Work.rtf"_qs), user(u"Sys/Leaf360.txt"_qs)})
+             user(u"Sys/GroupName.txt"_qs), user(u"Sys/Work.rtf"_qs), user(u"Sys/RecentSymbols.txt"_qs),
+             user(u"Sys/FavouriteSymbols.txt"_qs), user(u"Sys/Leaf360.txt"_qs)})
         EXPECT_FALSE(m_world.exists(gone)) << gone.toStdString();
     // The user's own files, the Greek samples and every folder stay; the shipped files are not touched.
     for (const QString& kept : {docs(u"bookA/mine.utx"_qs), docs(u"bookG/mydict.utx"_qs), user(u"Tbl/DBMine.csv"_qs),

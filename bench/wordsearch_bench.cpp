@@ -112,10 +112,11 @@ void BM_SearchJapaneseOneThread(benchmark::State& state)
     const QString path = folder().path();
     const WordSearchQuery query = WordSearchQuery::fromUserText(WordField::Japanese, u"言葉99"_qs);
     qsizetype found = 0;
+    QString buffer;
     for (auto _ : state) {
         found = 0;
         for (const QString& name : wordBookFileNames(path))
-            found += searchWordBookFile(path, name, query).hits.size();
+            found += searchWordBookFile(path, name, query, &buffer).hits.size();
     }
     state.counters["hits"] = static_cast<double>(found);
     state.SetBytesProcessed(state.iterations() * folderBytes());

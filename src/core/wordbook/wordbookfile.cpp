@@ -205,7 +205,9 @@ QString readError(const QString& path, const QString& reason)
 
 WordBookReadStatus readWordBookText(const QString& path, QString* text, QString* error)
 {
-    text->clear();
+    // The string's own buffer is kept: a search reads many books into one string without asking the
+    // system for fresh memory each time.
+    text->truncate(0);
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
         return WordBookReadStatus::Missing;
@@ -226,24 +228,23 @@ WordBookReadStatus readWordBookText(const QString& path, QString* text, QString*
         const bool marked = first == 0xFEFF;
         const qsizetype start = marked ? 0 : 1;
         const qsizetype rest = static_cast<qsizetype>(std::max<qint64>(file.size() - 2, 0) / 2);
-        QString buffer(start + rest, Qt::Uninitialized);
+        text->resize(start + rest);
         if (!marked)
-            buffer[0] = QChar(first);
-        const qint64 got = file.read(reinterpret_cast<char*>(buffer.data() + start), 2 * rest);
+            (*text)[0] = QChar(first);
+        const qint64 got = file.read(reinterpret_cast<char*>(text->data() + start), 2 * rest);
         ok = got >= 0;
         if (ok) {
-            buffer.truncate(start + static_cast<qsizetype>(got / 2));
+            text->truncate(start + static_cast<qsizetype>(got / 2));
             if constexpr (QSysInfo::ByteOrder == QSysInfo::BigEndian) {
-                for (qsizetype i = start; i < buffer.size(); ++i)
-                    buffer[i] = QChar(qFromLittleEndian(buffer[i].unicode()));
+                for (qsizetype i = start; i < text->size(); ++i)
+                    (*text)[i] = QChar(qFromLittleEndian((*text)[i].unicode()));
             }
-            *text = std::move(buffer);
         }
     }
     if (!ok) {
         if (error)
             *error = opened ? readError(path, file.errorString()) : openError;
-        text->clear();
+        text->truncate(0);
         return WordBookReadStatus::Unreadable;
     }
     return WordBookReadStatus::Read;

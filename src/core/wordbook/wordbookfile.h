@@ -39,7 +39,8 @@ inline constexpr QStringView kWordBookExtension = u"utx";
 
 /// Reads the whole text of a word book file: always UTF-16 little-endian, a leading FF FE skipped, a
 /// trailing odd byte dropped. Gives Read (whatever the text holds), Missing (no file; a folder counts as
-/// none) or Unreadable with `error` set to a message for the user.
+/// none) or Unreadable with `error` set to a message for the user. The memory `text` holds is used again
+/// where it is large enough.
 WordBookReadStatus readWordBookText(const QString& path, QString* text, QString* error = nullptr);
 
 /// Calls `lineFunction(QStringView)` for each line of `text`, cut at CR LF, a lone CR or a lone LF, as

@@ -1,5 +1,7 @@
 #include "core/wordbook/wordsearch.h"
 
+#include "core/wordbook/entrylinecounter.h"
+#include "core/wordbook/textscan.h"
 #include "core/wordbook/wordbookescapes.h"
 #include "core/wordbook/wordbookfile.h"
 
@@ -156,14 +158,25 @@ QList<WordSearchHit> searchWordBookText(QStringView text, const QString& fileNam
 
     QString titleText;
     qsizetype number = 0;
-    // Lines of another shape are rare; their fields live here while the line is looked at.
-    std::optional<std::array<QString, kWordFieldCount>> general;
+    // Only the lines that hold the search text are read field by field; the entries in between are
+    // only counted, for the numbers.
+    const EntryLineCounter counter(text);
     while (i < n) {
+        const qsizetype at = findText(text, i, needle, widestVectorWidth());
+        if (at >= n)
+            break;
+        qsizetype start = at;
+        while (start > i && !isLineEnd(data[start - 1]))
+            --start;
+        number += counter.countEntries(i, start);
+
         QStringView value;
-        qsizetype end = readPlainEntryLine(data, n, i, wanted, &value);
+        qsizetype end = readPlainEntryLine(data, n, start, wanted, &value);
+        // Lines of another shape are rare; their fields live here while the line is looked at.
+        std::optional<std::array<QString, kWordFieldCount>> general;
         if (end < 0) {
-            end = lineEndFrom(data, n, i);
-            general = splitEntryLine(QStringView(data + i, end - i));
+            end = lineEndFrom(data, n, start);
+            general = splitEntryLine(QStringView(data + start, end - start));
             if (!general) {
                 i = skipLineBreak(data, n, end);
                 continue;
@@ -180,7 +193,7 @@ QList<WordSearchHit> searchWordBookText(QStringView text, const QString& fileNam
             hit.title = titleText;
             hit.number = number;
             hit.exact = exact;
-            if (std::optional<WordEntry> entry = parseEntryLine(QStringView(data + i, end - i)))
+            if (std::optional<WordEntry> entry = parseEntryLine(QStringView(data + start, end - start)))
                 hit.entry = std::move(*entry);
             hit.entry.number = number;
             hits.append(std::move(hit));
@@ -190,13 +203,13 @@ QList<WordSearchHit> searchWordBookText(QStringView text, const QString& fileNam
     return hits;
 }
 
-WordSearchFileResult searchWordBookFile(const QString& folder, const QString& fileName, const WordSearchQuery& query)
+WordSearchFileResult searchWordBookFile(
+    const QString& folder, const QString& fileName, const WordSearchQuery& query, QString* buffer)
 {
     WordSearchFileResult result;
-    QString text;
-    const WordBookReadStatus status = readWordBookText(QDir(folder).filePath(fileName), &text, &result.error);
+    const WordBookReadStatus status = readWordBookText(QDir(folder).filePath(fileName), buffer, &result.error);
     if (status == WordBookReadStatus::Read)
-        result.hits = searchWordBookText(text, fileName, query);
+        result.hits = searchWordBookText(*buffer, fileName, query);
     for (WordSearchHit& hit : result.hits)
         hit.folder = folder;
     return result;

@@ -56,8 +56,10 @@ QStringList wordBookFileNames(const QString& folder);
 /// nothing; entry lines that are not seven fields are skipped and not counted.
 QList<WordSearchHit> searchWordBookText(QStringView text, const QString& fileName, const WordSearchQuery& query);
 
-/// Reads and searches `fileName` of `folder`. A missing file gives nothing.
-WordSearchFileResult searchWordBookFile(const QString& folder, const QString& fileName, const WordSearchQuery& query);
+/// Reads and searches `fileName` of `folder`. A missing file gives nothing. The text is read into `buffer`,
+/// whose memory serves the next book again.
+WordSearchFileResult searchWordBookFile(
+    const QString& folder, const QString& fileName, const WordSearchQuery& query, QString* buffer);
 
 /// The result list in its order: exact matches on top, the exact match found last first, then the partial
 /// matches in the order they were found.

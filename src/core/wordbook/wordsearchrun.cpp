@@ -5,8 +5,11 @@
 #include <QThread>
 
 #include <algorithm>
-#include <deque>
-#include <future>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
 
 namespace pelinor::core {
 
@@ -39,42 +42,70 @@ void WordSearchRun::cancel()
 QString WordSearchRun::searchFolder(const QString& folder, const WordSearchQuery& query,
     const std::function<void(const QList<WordSearchHit>&)>& bookSearched, const std::atomic_bool* cancelled)
 {
-    // A few books are read and searched at once, each on a thread of its own, while their results are
-    // taken in file order; the number in flight bounds the memory the texts take.
+    // A few workers take the books one after another, each reading into a text buffer of its own that
+    // serves all its books; this thread hands their results on in file order. Workers stay at most a few
+    // books ahead of the book handed on, which bounds the results waiting.
     const QStringList names = wordBookFileNames(folder);
-    const auto inFlight = static_cast<size_t>(std::clamp(QThread::idealThreadCount(), 1, 4));
-    std::atomic_bool stop = false;
-    std::deque<std::future<WordSearchFileResult>> pending;
-    qsizetype next = 0;
-    const auto launchNext = [&] {
-        const QString name = names.at(next++);
-        pending.push_back(std::async(std::launch::async, [&folder, &query, &stop, cancelled, name] {
-            if (stop.load() || (cancelled && cancelled->load()))
-                return WordSearchFileResult{};
-            return searchWordBookFile(folder, name, query);
-        }));
-    };
-    QString error;
-    while (next < names.size() && pending.size() < inFlight)
-        launchNext();
-    while (!pending.empty()) {
-        WordSearchFileResult result = pending.front().get();
-        pending.pop_front();
-        if (cancelled && cancelled->load())
-            stop = true;
-        if (stop.load())
-            continue;
-        if (!result.error.isEmpty()) {
-            // The books after this one are not shown: their searches end at once.
-            error = result.error;
-            stop = true;
-            continue;
+    const auto count = static_cast<size_t>(names.size());
+    const auto workerCount = static_cast<size_t>(std::clamp(QThread::idealThreadCount(), 1, 4));
+    const size_t ahead = 2 * workerCount;
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::vector<std::optional<WordSearchFileResult>> results(count);
+    size_t nextToSearch = 0;
+    size_t nextToHand = 0;
+    bool stop = false;
+
+    const auto work = [&] {
+        QString buffer;
+        std::unique_lock lock(mutex);
+        for (;;) {
+            changed.wait(lock, [&] { return stop || nextToSearch >= count || nextToSearch < nextToHand + ahead; });
+            if (stop || nextToSearch >= count)
+                return;
+            const size_t book = nextToSearch++;
+            lock.unlock();
+            WordSearchFileResult result
+                = searchWordBookFile(folder, names.at(static_cast<qsizetype>(book)), query, &buffer);
+            lock.lock();
+            results[book] = std::move(result);
+            changed.notify_all();
         }
-        if (next < names.size())
-            launchNext();
+    };
+    std::vector<std::thread> workers;
+    workers.reserve(workerCount);
+    for (size_t k = 0; k < std::min(workerCount, count); ++k)
+        workers.emplace_back(work);
+
+    QString error;
+    for (size_t book = 0; book < count; ++book) {
+        WordSearchFileResult result;
+        {
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [&] { return results[book].has_value(); });
+            result = std::move(*results[book]);
+            results[book].reset();
+            nextToHand = book + 1;
+            changed.notify_all();
+        }
+        if (cancelled && cancelled->load())
+            break;
+        if (!result.error.isEmpty()) {
+            // The books after this one are not shown.
+            error = result.error;
+            break;
+        }
         if (!result.hits.isEmpty())
             bookSearched(result.hits);
     }
+    {
+        const std::lock_guard lock(mutex);
+        stop = true;
+    }
+    changed.notify_all();
+    for (std::thread& worker : workers)
+        worker.join();
     return error;
 }
 

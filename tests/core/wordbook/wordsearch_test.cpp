@@ -93,8 +93,9 @@ TEST_F(WordSearchFolder, ExactMatchesStandOnTopAndPartialMatchesFollowInFileOrde
 TEST_F(WordSearchFolder, HitCarriesFileNameAndDecodedEntry)
 {
     writeBook(world, u"c.utx"_qs, u"Book A"_qs, {entry(u"x"_qs, u"say \"hi\""_qs)});
+    QString buffer;
     const WordSearchFileResult result = searchWordBookFile(
-        world.path(), u"c.utx"_qs, WordSearchQuery::fromUserText(WordField::Japanese, u"\"hi\""_qs));
+        world.path(), u"c.utx"_qs, WordSearchQuery::fromUserText(WordField::Japanese, u"\"hi\""_qs), &buffer);
     ASSERT_EQ(result.hits.size(), 1);
     const WordSearchHit& hit = result.hits.first();
     // Two books share the title "Book A": only the file name tells them apart.
@@ -156,14 +157,32 @@ TEST(WordSearchText, FindsTheEntriesTheReaderReads)
     file.close();
 
     const QList<WordEntry> expected = readWordBookFile(world.path(u"all.utx"_qs)).entries;
+    QString buffer;
     const WordSearchFileResult result = searchWordBookFile(
-        world.path(), u"all.utx"_qs, WordSearchQuery::fromUserText(WordField::ForeignWord, u"x"_qs));
+        world.path(), u"all.utx"_qs, WordSearchQuery::fromUserText(WordField::ForeignWord, u"x"_qs), &buffer);
     ASSERT_TRUE(result.error.isEmpty());
     ASSERT_EQ(result.hits.size(), expected.size());
     for (qsizetype i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(result.hits.at(i).number, expected.at(i).number) << i;
         EXPECT_TRUE(result.hits.at(i).entry == expected.at(i)) << expected.at(i).foreignWord.toStdString();
     }
+}
+
+// One buffer serves book after book: a short book read after a long one must not show the long one's rest.
+TEST_F(WordSearchFolder, ShortBookAfterLongOneInTheSameBuffer)
+{
+    QList<WordEntry> many;
+    for (int i = 0; i < 300; ++i)
+        many.append(entry(u"дом%1"_qs.arg(i), u"家"_qs));
+    writeBook(world, u"long.utx"_qs, u"Long"_qs, many);
+    writeBook(world, u"short.utx"_qs, u"Short"_qs, {entry(u"дом"_qs, u"家"_qs)});
+    const WordSearchQuery query = WordSearchQuery::fromUserText(WordField::ForeignWord, u"дом"_qs);
+    QString buffer;
+    EXPECT_EQ(searchWordBookFile(world.path(), u"long.utx"_qs, query, &buffer).hits.size(), 300);
+    const WordSearchFileResult result = searchWordBookFile(world.path(), u"short.utx"_qs, query, &buffer);
+    ASSERT_EQ(result.hits.size(), 1);
+    EXPECT_TRUE(result.hits.first().exact);
+    EXPECT_EQ(searchWordBookFile(world.path(), u"gone.utx"_qs, query, &buffer).hits.size(), 0);
 }
 
 TEST(WordSearchText, FewerThanThreeLinesIsNoWordBook)

@@ -1,10 +1,13 @@
 // The word book reader on any file: the fast entry-line reading must agree with the general field
-// splitter, and a book read and written again must read back with the same header and entries.
+// splitter, and a book read and written again must read back with the same header and entries. The search
+// of the text, which reads only the lines holding what it seeks, must find what a line-by-line reading
+// finds, with the same entry numbers.
 
 #include "core/common/fieldsplitter.h"
 #include "core/common/textfile.h"
 #include "core/wordbook/wordbookescapes.h"
 #include "core/wordbook/wordbookfile.h"
+#include "core/wordbook/wordsearch.h"
 #include "fuzzsupport.h"
 
 using namespace pelinor;
@@ -23,6 +26,25 @@ std::optional<core::WordEntry> slowEntry(QStringView line)
         entry.field(which) = which == core::WordField::Colour ? fields[k] : core::decodeQuotes(fields[k]);
     }
     return entry;
+}
+
+// The search's hits ("number" or "*number" for exact ones), found the slow way: every entry line split.
+QStringList slowSearch(const QStringList& lines, const core::WordSearchQuery& query)
+{
+    QStringList hits;
+    qsizetype number = 0;
+    for (qsizetype i = 3; i < lines.size(); ++i) {
+        const auto fields = core::splitEntryLine(lines[i]);
+        if (!fields)
+            continue;
+        ++number;
+        const QString& value = fields->at(static_cast<size_t>(query.field));
+        if (value == query.storedText)
+            hits.append(u'*' + QString::number(number));
+        else if (value.contains(query.storedText))
+            hits.append(QString::number(number));
+    }
+    return hits;
 }
 
 QString describeEntry(const core::WordEntry& entry)
@@ -57,6 +79,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const core::WordEntry stored = core::storableEntry(*fast);
             if (core::parseEntryLine(core::formatEntryLine(*fast)) != stored)
                 fuzz::fail("an entry line does not read back", describeEntry(*fast));
+        }
+    }
+
+    if (lines.size() >= 3 && !text.isEmpty()) {
+        // A short piece of the text itself, so that it is found somewhere.
+        const qsizetype length = 1 + static_cast<qsizetype>(data[0] % 3);
+        const qsizetype from = static_cast<qsizetype>(data[size / 2]) % text.size();
+        const QString part = text.mid(from, length);
+        for (int k = 0; k < core::kWordFieldCount; ++k) {
+            const core::WordSearchQuery query{static_cast<core::WordField>(k), part};
+            QStringList found;
+            for (const core::WordSearchHit& hit : core::searchWordBookText(text, QStringLiteral("book.utx"), query))
+                found.append(hit.numberText());
+            const QStringList expected = slowSearch(lines, query);
+            if (found != expected)
+                fuzz::fail("the search differs from a line-by-line reading",
+                    fuzz::describe({part, found.join(u' '), expected.join(u' ')}));
         }
     }
 

@@ -8,9 +8,11 @@
 #   scripts/dev.sh fuzz [seconds]
 #                         builds the libFuzzer targets with clang in build-fuzz and runs each of them for
 #                         the given time (default 60 s) on its seed corpus
-#   scripts/dev.sh lint [format]
+#   scripts/dev.sh lint [format|changed]
 #                         lists the files that .clang-format would change and runs the checks of
-#                         .clang-tidy over the program, its tests and benchmarks ("format": the first only)
+#                         .clang-tidy over the program, its tests and benchmarks ("format": the first only;
+#                         "changed": clang-tidy only over the files changed since the commit named in
+#                         .ci/lint-base, the last one the whole run passed on, and the files that include them)
 #   scripts/dev.sh package
 #                         builds the Debian package pelinor_<version>_<arch>.deb in build-package with
 #                         Debian's hardening flags and copies it here (apt-get install ./pelinor_*.deb)
@@ -100,6 +102,27 @@ source_files() {
     fi
 }
 
+# The .cpp files of the program, tests and benchmarks that changed since the commit in .ci/lint-base, and
+# those that include a header that changed; fails when that commit is not in this history.
+tidy_changed_files() {
+    local base
+    base=$(tr -d '[:space:]' <.ci/lint-base 2>/dev/null) || return 1
+    [ -n "$base" ] && git cat-file -e "$base^{commit}" 2>/dev/null || return 1
+    local changed
+    changed=$(git diff --name-only "$base" -- 'src/*' 'tests/*' 'bench/*'
+        git ls-files --others --exclude-standard -- 'src/*' 'tests/*' 'bench/*')
+    {
+        echo "$changed" | grep -E '\.cpp$' || true
+        local header
+        for header in $(echo "$changed" | grep -E '\.h$'); do
+            # Headers are included by their path below src/ or tests/, or beside the file as a plain name.
+            local name=${header#src/}
+            name=${name#tests/}
+            grep -rlE --include='*.cpp' "#include \"(${name}|$(basename "$header"))\"" src tests bench || true
+        done
+    } | sort -u | while read -r f; do if [ -f "$f" ]; then echo "$f"; fi; done
+}
+
 lint() {
     local what=${1:-all}
     local failed=0
@@ -119,6 +142,18 @@ lint() {
     [ "$what" = format ] && return "$failed"
 
     echo "--- clang-tidy"
+    local only=""
+    if [ "$what" = changed ]; then
+        if ! only=$(tidy_changed_files); then
+            only=""
+            echo "(.ci/lint-base names no commit of this history: every file)"
+        elif [ -z "$only" ]; then
+            echo "no C++ file changed since the commit the whole run passed on"
+            return "$failed"
+        else
+            echo "$(echo "$only" | wc -l) files changed since the commit the whole run passed on, or include one that did"
+        fi
+    fi
     # clang-tidy needs the compile commands and the moc output of a configured build folder of its own
     # (tests and benchmarks included). Without origin dependencies the moc steps run alone: nothing is
     # compiled.
@@ -129,7 +164,11 @@ lint() {
     autogen=$(ninja -C "$dir" -t targets all | sed -n 's/^\([A-Za-z0-9_]*_autogen\): phony$/\1/p')
     # shellcheck disable=SC2086
     cmake --build "$dir" -j "$(nproc)" --target $autogen >/dev/null
-    if run-clang-tidy -p "$dir" -j "$(nproc)" -quiet "^$PWD/(src|tests|bench)/" >"$dir/clang-tidy.log" 2>&1; then
+    local files="^$PWD/(src|tests|bench)/"
+    if [ -n "$only" ]; then
+        files="^$PWD/($(echo "$only" | sed 's/[.+]/\\&/g' | paste -sd '|'))\$"
+    fi
+    if run-clang-tidy -p "$dir" -j "$(nproc)" -quiet "$files" >"$dir/clang-tidy.log" 2>&1; then
         echo "no findings"
     else
         sed 's/\x1b\[[0-9;]*m//g' "$dir/clang-tidy.log" | grep -E '(warning|error): ' | sort -u

@@ -27,8 +27,9 @@ qsizetype findTextPlain(const char16_t* text, qsizetype size, qsizetype from, co
 
 #if defined(PELINOR_X86_VECTORS)
 
-// Sixteen places at a time are tested for the first and the last character of the part; only places that
-// pass both are compared whole.
+// Sixteen places at a time are tested for the first, the middle and the last character of the part; only
+// places that pass all three are compared whole. Word book fields repeat a lot (file names that differ in
+// one digit), so two characters alone let through too many places.
 ShapeMasks shapeMasksSse2Call(const char16_t* text, qsizetype size, qsizetype block)
 {
     return shapeMasksSse2(text, size, block);
@@ -38,13 +39,18 @@ qsizetype findTextSse2(const char16_t* text, qsizetype size, qsizetype from, con
 {
     const __m128i first = _mm_set1_epi16(static_cast<short>(part[0]));
     const __m128i last = _mm_set1_epi16(static_cast<short>(part[m - 1]));
+    const qsizetype h = m / 2;
+    const __m128i middle = _mm_set1_epi16(static_cast<short>(part[h]));
     const auto middleBytes = static_cast<size_t>(std::max<qsizetype>(m - 2, 0)) * sizeof(char16_t);
     const auto load = [text](qsizetype at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at)); };
     qsizetype i = from;
     for (; i + 16 + m - 1 <= size; i += 16) {
-        const __m128i low = _mm_and_si128(_mm_cmpeq_epi16(load(i), first), _mm_cmpeq_epi16(load(i + m - 1), last));
-        const __m128i high
-            = _mm_and_si128(_mm_cmpeq_epi16(load(i + 8), first), _mm_cmpeq_epi16(load(i + 8 + m - 1), last));
+        const auto matches = [&](qsizetype at) {
+            return _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi16(load(at), first), _mm_cmpeq_epi16(load(at + h), middle)),
+                _mm_cmpeq_epi16(load(at + m - 1), last));
+        };
+        const __m128i low = matches(i);
+        const __m128i high = matches(i + 8);
         auto candidates = static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
         while (candidates != 0) {
             const qsizetype at = i + std::countr_zero(candidates);
@@ -61,18 +67,26 @@ __attribute__((target("avx2"))) ShapeMasks shapeMasksAvx2Call(const char16_t* te
     return shapeMasksAvx2(text, size, block);
 }
 
+__attribute__((target("avx2"))) __m256i avx2Matches(
+    const char16_t* at, __m256i first, __m256i middle, __m256i last, qsizetype h, qsizetype m)
+{
+    return _mm256_and_si256(
+        _mm256_and_si256(_mm256_cmpeq_epi16(avx2Load(at), first), _mm256_cmpeq_epi16(avx2Load(at + h), middle)),
+        _mm256_cmpeq_epi16(avx2Load(at + m - 1), last));
+}
+
 __attribute__((target("avx2"))) qsizetype findTextAvx2(
     const char16_t* text, qsizetype size, qsizetype from, const char16_t* part, qsizetype m)
 {
     const __m256i first = _mm256_set1_epi16(static_cast<short>(part[0]));
     const __m256i last = _mm256_set1_epi16(static_cast<short>(part[m - 1]));
+    const qsizetype h = m / 2;
+    const __m256i middle = _mm256_set1_epi16(static_cast<short>(part[h]));
     const auto middleBytes = static_cast<size_t>(std::max<qsizetype>(m - 2, 0)) * sizeof(char16_t);
     qsizetype i = from;
     for (; i + 32 + m - 1 <= size; i += 32) {
-        const __m256i low = _mm256_and_si256(
-            _mm256_cmpeq_epi16(avx2Load(text + i), first), _mm256_cmpeq_epi16(avx2Load(text + i + m - 1), last));
-        const __m256i high = _mm256_and_si256(_mm256_cmpeq_epi16(avx2Load(text + i + 16), first),
-            _mm256_cmpeq_epi16(avx2Load(text + i + 16 + m - 1), last));
+        const __m256i low = avx2Matches(text + i, first, middle, last, h, m);
+        const __m256i high = avx2Matches(text + i + 16, first, middle, last, h, m);
         auto candidates = static_cast<unsigned>(avx2Bits(low, high));
         while (candidates != 0) {
             const qsizetype at = i + std::countr_zero(candidates);

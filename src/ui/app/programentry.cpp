@@ -5,6 +5,7 @@
 #include "ui/app/fontsubstitutes.h"
 #include "ui/app/tmainfrm.h"
 #include "ui/app/workbench.h"
+#include "ui/common/deferredfileiconengine.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -37,10 +38,10 @@ void loadJapaneseTranslation(QTranslator& translator)
 QIcon programIcon()
 {
     // Each size is read only when a window asks for it.
-    QIcon icon;
+    QList<DeferredFileIconEngine::Picture> pictures;
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/program/%1x%1/pelinor.png").arg(size), QSize(size, size));
-    return icon;
+        pictures.append({QStringLiteral(":/program/%1x%1/pelinor.png").arg(size), QSize(size, size)});
+    return DeferredFileIconEngine::icon(pictures);
 }
 
 } // namespace

@@ -37,24 +37,43 @@ QString unreadableMessage(const QString& path, const QString& reason)
 
 RegularFileReader::RegularFileReader(const QString& path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    if (!path.isEmpty())
+        open(AT_FDCWD, QFile::encodeName(path), path, false);
+}
+
+RegularFileReader::RegularFileReader(const FolderListing& folder, const FolderListing::Entry& file)
+{
+    if (folder.isOpen() && !file.name.isEmpty())
+        open(folder.descriptor(), QFile::encodeName(file.name), folder.filePath(file.name), file.regular);
+}
+
+void RegularFileReader::open(int folderFd, const QByteArray& name, const QString& path, bool knownRegular)
+{
     // The type is checked before opening: opening a device may already do something, and a pipe waits.
-    struct stat before = {};
-    if (path.isEmpty() || ::stat(name.constData(), &before) != 0 || S_ISDIR(before.st_mode))
-        return;
-    m_status = Status::Unreadable;
-    if (!S_ISREG(before.st_mode)) {
-        m_error = notRegularMessage(path);
-        return;
+    // What the folder listed as a regular file needs no second look.
+    if (!knownRegular) {
+        struct stat before = {};
+        if (::fstatat(folderFd, name.constData(), &before, 0) != 0 || S_ISDIR(before.st_mode))
+            return;
+        if (!S_ISREG(before.st_mode)) {
+            m_status = Status::Unreadable;
+            m_error = notRegularMessage(path);
+            return;
+        }
     }
     // Opened without blocking and checked again, in case the name was replaced in between.
-    m_fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    m_fd = ::openat(folderFd, name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (m_fd < 0) {
-        m_error = unreadableMessage(path, qt_error_string(errno));
+        // A listed file that went away since is missing, as it would have been a moment later.
+        if (!(knownRegular && errno == ENOENT)) {
+            m_status = Status::Unreadable;
+            m_error = unreadableMessage(path, qt_error_string(errno));
+        }
         return;
     }
     struct stat opened = {};
     if (::fstat(m_fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        m_status = Status::Unreadable;
         m_error = notRegularMessage(path);
         return;
     }
@@ -100,6 +119,11 @@ RegularFileReader::RegularFileReader(const QString& path)
         return;
     m_size = m_file.size();
     m_status = Status::Open;
+}
+
+RegularFileReader::RegularFileReader(const FolderListing& folder, const FolderListing::Entry& file)
+    : RegularFileReader(folder.isOpen() && !file.name.isEmpty() ? folder.filePath(file.name) : QString())
+{
 }
 
 RegularFileReader::~RegularFileReader() = default;

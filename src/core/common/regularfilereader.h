@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/folderlisting.h"
+
 #include <QFile>
 #include <QString>
 #include <QtGlobal>
@@ -18,6 +20,9 @@ public:
     };
 
     explicit RegularFileReader(const QString& path);
+    /// A file of an open folder listing; what the folder said is a regular file is not looked at again
+    /// before it is opened.
+    RegularFileReader(const FolderListing& folder, const FolderListing::Entry& file);
     ~RegularFileReader();
     RegularFileReader(const RegularFileReader&) = delete;
     RegularFileReader& operator=(const RegularFileReader&) = delete;
@@ -38,6 +43,8 @@ private:
     QString m_error;
     QString m_readFailure;
 #ifdef Q_OS_UNIX
+    void open(int folderFd, const QByteArray& name, const QString& path, bool knownRegular);
+
     int m_fd = -1;
 #else
     QFile m_file;

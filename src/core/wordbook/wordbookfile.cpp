@@ -203,10 +203,15 @@ QString readError(const QString& path, const QString& reason)
 
 WordBookReadStatus readWordBookText(const QString& path, QString* text, QString* error)
 {
+    RegularFileReader file(path);
+    return readWordBookText(file, path, text, error);
+}
+
+WordBookReadStatus readWordBookText(RegularFileReader& file, const QString& path, QString* text, QString* error)
+{
     text->clear();
     // The word book list reads every book of a folder at start, so this is one stat, open and fstat and
     // the reads; the bytes go straight into the string's buffer, so a large book is read without a copy.
-    RegularFileReader file(path);
     if (file.status() == RegularFileReader::Status::Missing)
         return WordBookReadStatus::Missing;
     if (file.status() == RegularFileReader::Status::Unreadable) {

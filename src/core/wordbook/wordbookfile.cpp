@@ -2,14 +2,12 @@
 
 #include "core/common/atomicfile.h"
 #include "core/common/fieldsplitter.h"
-#include "core/common/regularfile.h"
+#include "core/common/regularfilereader.h"
 #include "core/common/textcodec.h"
 #include "core/wordbook/wordbookescapes.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSysInfo>
 #include <QtEndian>
 
@@ -205,24 +203,27 @@ QString readError(const QString& path, const QString& reason)
 
 WordBookReadStatus readWordBookText(const QString& path, QString* text, QString* error)
 {
-    // The string's own buffer is kept: a search reads many books into one string without asking the
+    RegularFileReader file(path);
+    return readWordBookText(file, path, text, error);
+}
+
+WordBookReadStatus readWordBookText(RegularFileReader& file, const QString& path, QString* text, QString* error)
+{
+    // The word book list reads every book of a folder at start, so this is one stat, open and fstat and
+    // the reads; the bytes go straight into the string's buffer, so a large book is read without a copy.
+    // The string's own memory is kept: a search reads many books into one string without asking the
     // system for fresh memory each time.
     text->truncate(0);
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir())
+    if (file.status() == RegularFileReader::Status::Missing)
         return WordBookReadStatus::Missing;
-
-    // The bytes go straight into the string's buffer: a large book is read without a copy.
-    QFile file;
-    QString openError;
-    const bool opened = openRegularFile(file, path, &openError);
-    bool ok = opened;
-    char16_t first = 0;
-    qint64 firstBytes = 0;
-    if (ok) {
-        firstBytes = file.read(reinterpret_cast<char*>(&first), 2);
-        ok = firstBytes >= 0;
+    if (file.status() == RegularFileReader::Status::Unreadable) {
+        if (error)
+            *error = file.error();
+        return WordBookReadStatus::Unreadable;
     }
+    char16_t first = 0;
+    const qint64 firstBytes = file.read(reinterpret_cast<char*>(&first), 2);
+    bool ok = firstBytes >= 0;
     if (ok && firstBytes == 2) {
         first = qFromLittleEndian(first);
         const bool marked = first == 0xFEFF;
@@ -243,7 +244,7 @@ WordBookReadStatus readWordBookText(const QString& path, QString* text, QString*
     }
     if (!ok) {
         if (error)
-            *error = opened ? readError(path, file.errorString()) : openError;
+            *error = readError(path, file.readFailure());
         text->truncate(0);
         return WordBookReadStatus::Unreadable;
     }

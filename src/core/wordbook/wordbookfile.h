@@ -15,6 +15,8 @@
 
 namespace pelinor::core {
 
+class RegularFileReader;
+
 // The word book file (".utx"): UTF-16 little-endian with the mark FF FE, CR LF after every line; lines 1 to
 // 3 are title, group and sound folder, every further line is one entry of seven double-quoted fields.
 
@@ -42,6 +44,9 @@ inline constexpr QStringView kWordBookExtension = u"utx";
 /// none) or Unreadable with `error` set to a message for the user. The memory `text` holds is used again
 /// where it is large enough.
 WordBookReadStatus readWordBookText(const QString& path, QString* text, QString* error = nullptr);
+/// The same for a file already opened, named `path` in messages.
+WordBookReadStatus readWordBookText(
+    RegularFileReader& file, const QString& path, QString* text, QString* error = nullptr);
 
 /// Calls `lineFunction(QStringView)` for each line of `text`, cut at CR LF, a lone CR or a lone LF, as
 /// splitLines() cuts them, but without copying. Stops early when the function returns false.

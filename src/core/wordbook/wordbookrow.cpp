@@ -1,9 +1,10 @@
 #include "core/wordbook/wordbookrow.h"
 
+#include "core/common/folderlisting.h"
+#include "core/common/regularfilereader.h"
 #include "core/wordbook/wordbooksummary.h"
 
 #include <QCollator>
-#include <QDir>
 
 #include <algorithm>
 #include <numeric>
@@ -13,14 +14,16 @@ namespace pelinor::core {
 WordBookScan scanWordBookFolder(const QString& folder)
 {
     WordBookScan scan;
-    const QDir dir(folder);
-    if (folder.isEmpty() || !dir.exists())
+    // Listed and read relative to the open folder: at start every book of the folder is read.
+    const FolderListing listing(folder);
+    if (!listing.isOpen())
         return scan;
-    const QStringList names
-        = dir.entryList(QStringList{QStringLiteral("*.utx")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    scan.rows.reserve(names.size());
-    for (const QString& name : names) {
-        const WordBookSummary summary = readWordBookSummary(dir.filePath(name));
+    const QList<FolderListing::Entry> files = listing.files(u".utx");
+    scan.rows.reserve(files.size());
+    for (const FolderListing::Entry& entry : files) {
+        const QString& name = entry.name;
+        RegularFileReader file(listing, entry);
+        const WordBookSummary summary = readWordBookSummary(file, listing.filePath(name));
         if (summary.status == WordBookReadStatus::Unreadable) {
             scan.errors.append(summary.error);
             continue;

@@ -1,12 +1,20 @@
 #include "core/wordbook/wordbooksummary.h"
 
+#include "core/common/regularfilereader.h"
+
 namespace pelinor::core {
 
 WordBookSummary readWordBookSummary(const QString& path)
 {
+    RegularFileReader file(path);
+    return readWordBookSummary(file, path);
+}
+
+WordBookSummary readWordBookSummary(RegularFileReader& file, const QString& path)
+{
     WordBookSummary summary;
     QString text;
-    summary.status = readWordBookText(path, &text, &summary.error);
+    summary.status = readWordBookText(file, path, &text, &summary.error);
     if (summary.status != WordBookReadStatus::Read)
         return summary;
 

@@ -7,6 +7,8 @@
 
 namespace pelinor::core {
 
+class RegularFileReader;
+
 /// What the word book list shows of a word book file without opening it.
 struct WordBookSummary {
     WordBookReadStatus status = WordBookReadStatus::Missing;
@@ -22,5 +24,7 @@ struct WordBookSummary {
 /// Reads title, group and entry-line count of a word book file. A file of fewer than three lines is no
 /// word book.
 WordBookSummary readWordBookSummary(const QString& path);
+/// The same for a file already opened, named `path` in messages.
+WordBookSummary readWordBookSummary(RegularFileReader& file, const QString& path);
 
 } // namespace pelinor::core

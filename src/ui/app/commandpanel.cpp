@@ -1,5 +1,6 @@
 #include "ui/app/commandpanel.h"
 
+#include "ui/common/deferredfileiconengine.h"
 #include "ui/transfer/transferindicator.h"
 
 #include <QAction>
@@ -19,16 +20,17 @@ constexpr std::array<const char*, CommandPanel::kButtonCount> kCommandPictures{
     "close", "clear", "register", "modify", "search", "pad", "option"};
 constexpr const char* kTransferPicture = "transfer";
 
-/// A command picture from the program's resources, in every size there is of it.
+/// A command picture from the program's resources, in every size there is of it; each size is read when a
+/// button first draws it.
 QIcon commandPicture(const char* name)
 {
-    QIcon icon;
+    QList<DeferredFileIconEngine::Picture> pictures;
     for (const int size : {16, 32, 128}) {
         const QString file = QStringLiteral(":/commands/%1-%2.png").arg(QLatin1StringView(name)).arg(size);
         if (QFile::exists(file))
-            icon.addFile(file, QSize(size, size));
+            pictures.append({file, QSize(size, size)});
     }
-    return icon;
+    return DeferredFileIconEngine::icon(pictures);
 }
 
 } // namespace

@@ -86,7 +86,6 @@ void KeyPanelColumn::setPageWidget(Page page, QWidget* widget)
 void KeyPanelColumn::showPicture(int picture)
 {
     m_picture = picture;
-    m_pictureLabel->setPixmap(scriptPicture(picture));
     m_pictureLabel->setAccessibleName(QString());
     placePicture();
 }
@@ -103,7 +102,13 @@ void KeyPanelColumn::placePicture()
     // Centred in its panel, and shown only while the panel is taller than 64 pixels.
     const QSize panel = m_picturePanel->size();
     m_pictureLabel->move((panel.width() - 88) / 2, (panel.height() - 61) / 2);
-    m_pictureLabel->setVisible(panel.height() > 64);
+    const bool shown = panel.height() > 64;
+    // Drawn only when it shows: at the window's default size it does not, and drawing it loads a font.
+    if (shown && m_drawnPicture != m_picture) {
+        m_drawnPicture = m_picture;
+        m_pictureLabel->setPixmap(scriptPicture(m_picture));
+    }
+    m_pictureLabel->setVisible(shown);
 }
 
 } // namespace pelinor::ui

@@ -35,6 +35,7 @@ private:
     QWidget* m_picturePanel = nullptr;
     QLabel* m_pictureLabel = nullptr;
     int m_picture = 0;
+    int m_drawnPicture = -1; ///< the picture the label holds; -1 before the first is drawn
 };
 
 } // namespace pelinor::ui

@@ -49,13 +49,15 @@ KeyPanelController::KeyPanelController(KeyPanelColumn& column, core::Settings& s
 
 void KeyPanelController::buildPanels()
 {
-    m_romajiPanel = new RomajiKeyPanel(m_settings);
+    // Each panel is made on its page, in the window's font, so that it is not laid out twice.
+    m_romajiPanel = new RomajiKeyPanel(m_settings, m_column.tabs()->widget(KeyPanelColumn::RomajiPage));
     m_romajiPanel->setReplacementTarget(m_foreignArea);
     m_column.setPageWidget(KeyPanelColumn::RomajiPage, m_romajiPanel);
-    m_screenKeyboard = new ScreenKeyboard(m_tables.foreign());
+    m_screenKeyboard = new ScreenKeyboard(
+        m_tables.foreign(), core::kKeyboardInitialLegendSize, m_column.tabs()->widget(KeyPanelColumn::KeyboardPage));
     m_column.setPageWidget(KeyPanelColumn::KeyboardPage, m_screenKeyboard);
     buildScreenKeyboard();
-    m_phoneticPanel = new PhoneticKeyPanel(m_settings);
+    m_phoneticPanel = new PhoneticKeyPanel(m_settings, m_column.tabs()->widget(KeyPanelColumn::PhoneticPage));
     m_column.setPageWidget(KeyPanelColumn::PhoneticPage, m_phoneticPanel);
     m_phoneticPanel->rebuild(m_tables.phonetic());
     // The alphanumeric mode switches to no script, so the keyboard page starts with the stored script's name.

@@ -13,9 +13,9 @@ using core::SettingKey;
 
 namespace {
 
-QSplitter* makeSplitter(Qt::Orientation orientation, const char* name, int handleWidth)
+QSplitter* makeSplitter(Qt::Orientation orientation, const char* name, int handleWidth, QWidget* parent)
 {
-    auto* splitter = new QSplitter(orientation);
+    auto* splitter = new QSplitter(orientation, parent);
     splitter->setObjectName(QString::fromLatin1(name));
     splitter->setHandleWidth(handleWidth);
     splitter->setChildrenCollapsible(false);
@@ -25,12 +25,12 @@ QSplitter* makeSplitter(Qt::Orientation orientation, const char* name, int handl
 } // namespace
 
 MainSplitters::MainSplitters(QWidget* commandPanel, QWidget* fontPanel, QWidget* stretchPanel, QWidget* inputPanel,
-    QWidget* keyPanelColumn, QWidget* lowerTabs)
+    QWidget* keyPanelColumn, QWidget* lowerTabs, QWidget* parent)
     : m_commandPanel(commandPanel)
     , m_fontPanel(fontPanel)
     , m_lowerTabs(lowerTabs)
 {
-    m_top = makeSplitter(Qt::Horizontal, "TopSplitter", 5);
+    m_top = makeSplitter(Qt::Horizontal, "TopSplitter", 5, parent);
     m_top->setFixedHeight(66);
     m_top->addWidget(commandPanel);
     m_top->addWidget(fontPanel);
@@ -39,13 +39,13 @@ MainSplitters::MainSplitters(QWidget* commandPanel, QWidget* fontPanel, QWidget*
     m_top->setStretchFactor(1, 0);
     m_top->setStretchFactor(2, 1);
 
-    m_middle = makeSplitter(Qt::Horizontal, "MiddleSplitter", 8);
+    m_middle = makeSplitter(Qt::Horizontal, "MiddleSplitter", 8, parent);
     m_middle->addWidget(inputPanel);
     m_middle->addWidget(keyPanelColumn);
     m_middle->setStretchFactor(0, 1);
     m_middle->setStretchFactor(1, 0);
 
-    m_vertical = makeSplitter(Qt::Vertical, "VerticalSplitter", 8);
+    m_vertical = makeSplitter(Qt::Vertical, "VerticalSplitter", 8, parent);
     m_vertical->addWidget(m_middle);
     m_vertical->addWidget(lowerTabs);
 }

@@ -14,8 +14,10 @@ namespace pelinor::ui {
 /// as the lower tab area's height and the font panel's width.
 class MainSplitters {
 public:
+    /// The splitters are made in `parent`, the window's central widget, so that the panels keep the
+    /// window's font while they are placed.
     MainSplitters(QWidget* commandPanel, QWidget* fontPanel, QWidget* stretchPanel, QWidget* inputPanel,
-        QWidget* keyPanelColumn, QWidget* lowerTabs);
+        QWidget* keyPanelColumn, QWidget* lowerTabs, QWidget* parent);
 
     QSplitter* topBar() const { return m_top; }
     QSplitter* main() const { return m_vertical; }

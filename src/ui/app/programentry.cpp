@@ -5,6 +5,8 @@
 #include "ui/app/fontsubstitutes.h"
 #include "ui/app/tmainfrm.h"
 #include "ui/app/workbench.h"
+#include "ui/common/afterfirstpaint.h"
+#include "ui/common/deferredfileiconengine.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -34,13 +36,17 @@ void loadJapaneseTranslation(QTranslator& translator)
         QApplication::installTranslator(&translator);
 }
 
-QIcon programIcon()
+/// X11 window managers take the icon from the windows. The program carries its own copy, so that the icon
+/// is there in an uninstalled build too and start-up does not search the icon theme for it.
+void setProgramIcon()
 {
+    if (!QApplication::windowIcon().isNull())
+        return;
     // Each size is read only when a window asks for it.
-    QIcon icon;
+    QList<DeferredFileIconEngine::Picture> pictures;
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/program/%1x%1/pelinor.png").arg(size), QSize(size, size));
-    return icon;
+        pictures.append({QStringLiteral(":/program/%1x%1/pelinor.png").arg(size), QSize(size, size)});
+    QApplication::setWindowIcon(DeferredFileIconEngine::icon(pictures));
 }
 
 } // namespace
@@ -60,15 +66,14 @@ int runProgram(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Pelinor"));
     QApplication::setOrganizationName(QStringLiteral("Norvanta"));
     QGuiApplication::setDesktopFileName(QStringLiteral("pelinor"));
-    // X11 window managers take the icon from the windows. The program carries its own copy, so that the
-    // icon is there in an uninstalled build too and start-up does not search the icon theme for it.
-    QApplication::setWindowIcon(programIcon());
     QTranslator qtTranslator;
     loadJapaneseTranslation(qtTranslator);
     registerFontSubstitutes();
 
     core::Folders folders(core::FolderRoots::fromEnvironment(executableDir(argc > 0 ? argv[0] : "")));
     const QStringList failures = folders.setUpFolders();
+    if (!failures.isEmpty())
+        setProgramIcon();
     for (const QString& message : failures)
         QMessageBox::warning(nullptr, QStringLiteral("Pelinor"), message, QMessageBox::Yes);
 
@@ -76,6 +81,9 @@ int runProgram(int argc, char** argv)
     {
         Workbench workbench(folders);
         workbench.window().show();
+        // Handing the icon to the window manager reads every size of it, which the first frame need not
+        // wait for.
+        AfterFirstPaint::run(&workbench.window(), [] { setProgramIcon(); });
         exitCode = QApplication::exec();
     }
     instance.release();

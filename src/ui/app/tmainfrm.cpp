@@ -51,6 +51,12 @@ TMainFrm::TMainFrm(const MainWindowModel& model, QWidget* parent)
     , m_scriptKeys(std::make_unique<ScriptKeyTranslator>(model.triggerInput))
 {
     setObjectName(QStringLiteral("MainFrm"));
+    // The window's font comes first and every panel is made inside the window, so that each control is
+    // measured once, in the font it shows, instead of in the application's font and again when it
+    // moves into the window.
+    QFont windowFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    windowFont.setPixelSize(16);
+    setFont(windowFont);
     m_actions = MainActions::build(this);
     buildWindow();
     setUpMainWindow();
@@ -62,21 +68,21 @@ TMainFrm::~TMainFrm() = default;
 void TMainFrm::buildWindow()
 {
     m_menus = MainMenus::build(menuBar());
-    QWidget* stretchPanel = buildTopBar();
-    m_inputPanel = new InputPanel(m_settings);
+    auto* central = new QWidget(this);
+    QWidget* stretchPanel = buildTopBar(central);
+    m_inputPanel = new InputPanel(m_settings, central);
     m_phoneticArea = m_inputPanel->phoneticArea();
     m_foreignArea = m_inputPanel->foreignArea();
     // Keys in the areas reach the on-screen keyboard, and their focus the transfer mode (AutoTransFlg).
     m_phoneticArea->installEventFilter(this);
     m_foreignArea->installEventFilter(this);
-    m_keyPanelColumn = new KeyPanelColumn;
+    m_keyPanelColumn = new KeyPanelColumn(central);
     m_keyPanels = new KeyPanelController(*m_keyPanelColumn, m_settings, m_tables, m_inputModes, m_triggerInput,
         *m_scriptKeys, m_phoneticArea, m_foreignArea, this);
-    buildLowerPages();
+    buildLowerPages(central);
     m_splitters = std::make_unique<MainSplitters>(
-        m_commandPanel, m_fontPanel, stretchPanel, m_inputPanel, m_keyPanelColumn, m_lowerTabs);
+        m_commandPanel, m_fontPanel, stretchPanel, m_inputPanel, m_keyPanelColumn, m_lowerTabs, central);
 
-    auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -86,18 +92,18 @@ void TMainFrm::buildWindow()
     buildStatusBar();
 }
 
-QWidget* TMainFrm::buildTopBar()
+QWidget* TMainFrm::buildTopBar(QWidget* central)
 {
     m_commandPanel = new CommandPanel({m_actions.exit, m_actions.clear, m_actions.registerWord, m_actions.modifyWord,
                                           m_actions.search, m_actions.pad, m_actions.option},
-        m_actions.transfer);
+        m_actions.transfer, central);
     // The buttons are named after their commands, so that they can be found as what they do.
     for (int i = 0; i < CommandPanel::kButtonCount; ++i)
         m_commandPanel->button(i)->setObjectName(
             m_commandPanel->button(i)->defaultAction()->objectName() + QStringLiteral("Button"));
-    m_fontPanel = new FontPanel;
+    m_fontPanel = new FontPanel(central);
 
-    auto* stretchPanel = new QWidget;
+    auto* stretchPanel = new QWidget(central);
     stretchPanel->setObjectName(QStringLiteral("UnderStretchPanel"));
     auto* stretchLayout = new QHBoxLayout(stretchPanel);
     stretchLayout->setContentsMargins(6, 0, 6, 0);
@@ -112,9 +118,9 @@ QWidget* TMainFrm::buildTopBar()
     return stretchPanel;
 }
 
-void TMainFrm::buildLowerPages()
+void TMainFrm::buildLowerPages(QWidget* central)
 {
-    m_lowerTabs = new QTabWidget;
+    m_lowerTabs = new QTabWidget(central);
     m_lowerTabs->setObjectName(QStringLiteral("LowerTabs"));
     m_lowerTabs->setMinimumHeight(80);
     for (const char* name : {"WordListPage", "SymbolLibraryPage"}) {
@@ -151,9 +157,6 @@ void TMainFrm::setUpMainWindow()
 {
     setWindowTitle(QStringLiteral("Pelinor"));
     setMinimumSize(core::kMainWindowMinimumSize);
-    QFont windowFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    windowFont.setPixelSize(16);
-    setFont(windowFont);
 
     m_menus.russianTypewriter->setText(tr("ロシア語 (ﾀｲﾌﾟﾗｲﾀ)"));
     m_menus.russianStandard->setText(tr("ロシア語"));

@@ -120,9 +120,9 @@ protected:
 
 private:
     void buildWindow();
-    QWidget* buildTopBar();
+    QWidget* buildTopBar(QWidget* central);
     void buildStatusBar();
-    void buildLowerPages();
+    void buildLowerPages(QWidget* central);
     void setUpMainWindow();
     void followInputModes();
     void connectCommands();

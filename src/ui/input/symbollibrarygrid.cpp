@@ -68,10 +68,34 @@ void SymbolLibraryGrid::setGeometryOfCells(const core::SymbolLibraryGeometry& ge
     if (geometry.cellSize() != m_sizedCell || family != m_sizedFamily) {
         m_sizedCell = geometry.cellSize();
         m_sizedFamily = family;
-        m_labelSize = fitFontSize(labelFamily(), geometry.labelLimit(), geometry.labelLimit(), this);
-        m_symbolSize = fitFontSize(family, geometry.symbolLimit(), geometry.symbolLimit(), this);
+        // Fitted when first drawn or asked for: the library's tab page is hidden at start, and fitting
+        // loads the label and symbol fonts.
+        m_labelLimit = geometry.labelLimit();
+        m_symbolLimit = geometry.symbolLimit();
+        m_sizesPending = true;
     }
     update();
+}
+
+void SymbolLibraryGrid::fitFontSizes() const
+{
+    if (!m_sizesPending)
+        return;
+    m_sizesPending = false;
+    m_labelSize = fitFontSize(labelFamily(), m_labelLimit, m_labelLimit, this);
+    m_symbolSize = fitFontSize(m_sizedFamily, m_symbolLimit, m_symbolLimit, this);
+}
+
+int SymbolLibraryGrid::labelSize() const
+{
+    fitFontSizes();
+    return m_labelSize;
+}
+
+int SymbolLibraryGrid::symbolSize() const
+{
+    fitFontSizes();
+    return m_symbolSize;
 }
 
 void SymbolLibraryGrid::setSizeCorrection(int correction)
@@ -190,14 +214,14 @@ void SymbolLibraryGrid::paintCell(QPainter& painter, int index) const
         painter.setPen(Qt::black);
         if (cell.hasLabels()) {
             QFont labelFont(labelFamily());
-            labelFont.setPointSize(m_labelSize);
+            labelFont.setPointSize(labelSize());
             painter.setFont(labelFont);
             const QFontMetrics metrics(labelFont, this);
             const core::SymbolNameLabels labels = cell.labels();
             painter.drawText(4, 1 + metrics.ascent(), labels.first);
             painter.drawText(4, h - metrics.height() - 4 + metrics.ascent(), labels.second);
         }
-        const QFont font = symbolFont(m_symbolSize + m_correction);
+        const QFont font = symbolFont(symbolSize() + m_correction);
         painter.setFont(font);
         const QFontMetrics metrics(font, this);
         const QPoint at = SymbolLibraryGeometry::textPosition(

@@ -35,9 +35,9 @@ public:
     void setSizeCorrection(int correction);
     int sizeCorrection() const { return m_correction; }
 
-    /// Font sizes in points computed by the last setGeometryOfCells().
-    int labelSize() const { return m_labelSize; }
-    int symbolSize() const { return m_symbolSize; }
+    /// Font sizes in points for the cells of the last setGeometryOfCells().
+    int labelSize() const;
+    int symbolSize() const;
 
     int highlightedCell() const { return m_highlighted; }
     /// The cell the keyboard acts on, or −1.
@@ -76,12 +76,17 @@ private:
     void setCurrentCell(int index);
     void updateCell(int index);
     QPoint gridOrigin() const;
+    /// Fits the label and symbol sizes to the cells, when the cells or the family changed since.
+    void fitFontSizes() const;
 
     const core::Settings& m_settings;
     core::SymbolLibraryContent m_content;
     core::SymbolLibraryGeometry m_geometry{0};
-    int m_labelSize = 8;
-    int m_symbolSize = 8;
+    mutable int m_labelSize = 8;
+    mutable int m_symbolSize = 8;
+    mutable bool m_sizesPending = false;
+    int m_labelLimit = 0;
+    int m_symbolLimit = 0;
     int m_correction = 0;
     int m_highlighted = -1;
     int m_pressed = -1; ///< cell under the held mouse button

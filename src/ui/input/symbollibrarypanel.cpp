@@ -144,13 +144,15 @@ void SymbolLibraryPanel::buildControls(QWidget* area)
     m_pageList->setAccessibleName(tr("記号のページ"));
     m_pageList->setFont(sizedFont(m_pageList, 9));
     m_pageList->setMaxVisibleItems(16);
+    // The height is taken while the list is empty: it does not depend on the items, and measuring their
+    // captions, in many scripts, would load fonts for a page that is hidden at start.
+    m_pageList->move(605, 16);
+    m_pageList->resize(120, m_pageList->sizeHint().height());
     for (qsizetype i = core::kSymbolLibraryButtonPageCount; i < pages.size(); ++i)
         m_pageList->addItem(pages.at(i).caption);
     // Two pages of the user's own after the fixed ones.
     m_pageList->addItem(tr("最近使った記号"));
     m_pageList->addItem(tr("お気に入り"));
-    m_pageList->move(605, 16);
-    m_pageList->resize(120, m_pageList->sizeHint().height());
     connect(m_pageList, &QComboBox::activated, this, &SymbolLibraryPanel::pageListActivated);
 
     m_correctionUp = new QToolButton(area);

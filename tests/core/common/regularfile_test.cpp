@@ -1,6 +1,7 @@
 #include "core/app/settings.h"
 #include "core/app/shippedfiles.h"
 #include "core/common/regularfile.h"
+#include "core/common/regularfilereader.h"
 #include "core/common/textfile.h"
 #include "core/input/tableset.h"
 #include "core/tables/candidatefile.h"
@@ -80,6 +81,51 @@ TEST(RegularFile, DevicesPipesAndFoldersAreNotRead)
                 EXPECT_TRUE(read.error.contains(QDir::toNativeSeparators(c.path))) << read.error.toStdString();
             }
         }
+    }
+}
+
+// The lean reader of folder listings refuses what readFileBytes() refuses and reads a file whole.
+TEST(RegularFile, ReaderOpensOnlyRegularFiles)
+{
+    OddFiles odd;
+    odd.world.writeBytes(u"ten.txt"_qs, "0123456789");
+    QFile::link(odd.world.path(u"ten.txt"_qs), odd.world.path(u"link.txt"_qs));
+    using Status = RegularFileReader::Status;
+    const struct {
+        const char* name;
+        QString path;
+        Status status;
+    } cases[] = {
+        {"missing", odd.world.path(u"none.txt"_qs), Status::Missing},
+        {"empty name", QString(), Status::Missing},
+        {"folder", odd.folder, Status::Missing},
+        {"/dev/zero", u"/dev/zero"_qs, Status::Unreadable},
+        {"link to /dev/zero", odd.zeroLink, Status::Unreadable},
+        {"pipe", odd.pipe, Status::Unreadable},
+        {"regular file", odd.world.path(u"ten.txt"_qs), Status::Open},
+        {"link to a regular file", odd.world.path(u"link.txt"_qs), Status::Open},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(odd.returnsSoon([&] {
+            RegularFileReader reader(c.path);
+            EXPECT_EQ(reader.status(), c.status);
+            if (c.status == Status::Unreadable) {
+                EXPECT_TRUE(reader.error().contains(QDir::toNativeSeparators(c.path))) << reader.error().toStdString();
+            }
+            if (c.status != Status::Open) {
+                char byte = 0;
+                EXPECT_EQ(reader.read(&byte, 1), -1);
+                return;
+            }
+            EXPECT_EQ(reader.size(), 10);
+            // A read past the end gives what there is; the next one gives nothing.
+            char bytes[16] = {};
+            EXPECT_EQ(reader.read(bytes, 4), 4);
+            EXPECT_EQ(reader.read(bytes + 4, 12), 6);
+            EXPECT_EQ(QByteArray(bytes, 10), QByteArray("0123456789"));
+            EXPECT_EQ(reader.read(bytes, 4), 0);
+        }));
     }
 }
 

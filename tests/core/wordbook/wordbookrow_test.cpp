@@ -3,8 +3,10 @@
 #include "support/tempworld.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace pelinor::core;
 using pelinor::test::TempWorld;
@@ -49,6 +51,27 @@ TEST(WordBookScan, ListsTheWordBooksOfAFolderInTitleOrder)
     ASSERT_EQ(scan.rows.size(), 3);
     EXPECT_EQ(fileNames(scan.rows), (QStringList{u"b.utx"_qs, u"c.utx"_qs, u"a.utx"_qs}));
     EXPECT_EQ(scan.rows.at(1), (WordBookRow{u"Apple"_qs, u"c.utx"_qs, u"動詞"_qs, 2}));
+}
+
+// What the folder holds besides plain books: names in any case, hidden books, links, folders and pipes.
+TEST(WordBookScan, ListsWhatTheFolderHoldsAsBooksAndNamesWhatCannotBeRead)
+{
+    TempWorld world;
+    writeBook(world, u"b.utx"_qs, u"B"_qs, QString());
+    writeBook(world, u"A.UTX"_qs, u"A"_qs, QString()); // the extension in any case
+    writeBook(world, u".hidden.utx"_qs, u"C"_qs, QString());
+    writeBook(world, u"target.txt"_qs, u"D"_qs, QString());
+    QFile::link(world.path(u"target.txt"_qs), world.path(u"link.utx"_qs));
+    QFile::link(world.path(u"gone.txt"_qs), world.path(u"broken.utx"_qs)); // no word book, no message
+    QDir(world.path()).mkdir(u"sub"_qs);
+    QFile::link(world.path(u"sub"_qs), world.path(u"folderlink.utx"_qs));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(world.path(u"pipe.utx"_qs)).constData(), 0600), 0);
+
+    const WordBookScan scan = scanWordBookFolder(world.path() + QLatin1Char('/'));
+    EXPECT_EQ(fileNames(scan.rows), (QStringList{u"A.UTX"_qs, u"b.utx"_qs, u".hidden.utx"_qs, u"link.utx"_qs}));
+    ASSERT_EQ(scan.errors.size(), 1);
+    EXPECT_TRUE(scan.errors.at(0).contains(QDir::toNativeSeparators(world.path(u"pipe.utx"_qs))))
+        << scan.errors.at(0).toStdString();
 }
 
 TEST(WordBookScan, AFolderThatIsNotThereHasNoRows)

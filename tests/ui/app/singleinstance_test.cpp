@@ -1,6 +1,9 @@
+#include "platform/singleinstance.h"
 #include "support/testworld.h"
 
+#include <QLockFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -60,6 +63,29 @@ private Q_SLOTS:
         QVERIFY(!next.waitForFinished(3000)); // still running: it took over the lock
         next.kill();
         next.waitForFinished();
+    }
+
+    // Without starting programs: the guard against a copy that holds the lock, against an older version
+    // that holds it with QLockFile, and after the holder let go.
+    void lockHoldsAgainstOtherHoldersUntilReleased()
+    {
+        QTemporaryDir dir;
+        const QString name = QStringLiteral("guard");
+        platform::SingleInstance first(name, dir.path());
+        QVERIFY(first.tryAcquire());
+        QVERIFY(first.tryAcquire()); // held already
+        platform::SingleInstance second(name, dir.path());
+        QVERIFY(!second.tryAcquire());
+        first.release();
+        QVERIFY(second.tryAcquire());
+        second.release();
+
+        platform::SingleInstance third(QStringLiteral("older"), dir.path());
+        QLockFile older(third.lockFilePath());
+        QVERIFY(older.tryLock(0));
+        QVERIFY(!third.tryAcquire());
+        older.unlock();
+        QVERIFY(third.tryAcquire());
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -94,6 +95,25 @@ private Q_SLOTS:
         QCOMPARE(m_bench->settings().integer(SettingKey::InputMode), 3);
         QCOMPARE(m_bench->settings().scriptName(), QStringLiteral("ｷﾞﾘｼｱ語"));
         QCOMPARE(m_bench->settings().text(SettingKey::GaCandFile), QStringLiteral("CandGreek.csv"));
+    }
+
+    // The picture of the script shows, drawn for the current script, only where its panel has the room.
+    void scriptPictureIsDrawnWhenItShows()
+    {
+        open();
+        auto* column = test::child<ui::KeyPanelColumn>(m_window, "KeyPanelColumn");
+        auto* picture = test::child<QLabel>(m_window, "ScriptPicture");
+        QVERIFY(column->picturePanel()->height() <= 64);
+        QVERIFY(!picture->isVisible());
+        const auto colourAtTop = [picture] { return picture->pixmap().toImage().pixelColor(44, 5); };
+
+        column->picturePanel()->resize(column->picturePanel()->width(), 100);
+        QVERIFY(picture->isVisible());
+        QCOMPARE(colourAtTop(), QColor(0x9E, 0xDE, 0x5C)); // Russian
+        chooseItem(4); // Greek
+        column->picturePanel()->resize(column->picturePanel()->width(), 100);
+        QVERIFY(picture->isVisible());
+        QCOMPARE(colourAtTop(), QColor(0x50, 0xB0, 0xFF));
     }
 
     void keyPanelPagesFollowAndSetTheMode()

@@ -54,7 +54,7 @@ void WordBookFieldInput::followSearchField(TSearchFrm* window, core::WordField f
     // typed.
     QLineEdit* box = window->searchBox();
     const core::InputMode mode = m_inputModes.mode();
-    const core::InsertionTarget target = core::InsertionTarget::SearchWindow;
+    constexpr core::InsertionTarget target = core::InsertionTarget::SearchWindow;
     box->removeEventFilter(this);
     if (field == core::WordField::ForeignWord) {
         m_triggerInput.attach(box, TableSide::Foreign, target);
@@ -63,7 +63,7 @@ void WordBookFieldInput::followSearchField(TSearchFrm* window, core::WordField f
         ScriptKeyTranslator& keys = m_scriptKeys;
         m_triggerInput.setKeyTranslator(box,
             core::isLayoutMode(mode) ? TriggerKeyInput::KeyTranslator(
-                [&keys, target](const QKeyEvent& event) { return keys.translate(event, target); })
+                [&keys](const QKeyEvent& event) { return keys.translate(event, target); })
                                      : TriggerKeyInput::KeyTranslator());
         box->installEventFilter(this);
     } else if (field == core::WordField::Phonetic) {

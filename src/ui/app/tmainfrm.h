@@ -136,8 +136,6 @@ private:
     void inputModeBoxChanged(int item);
     void fontBoxChanged();
     void sizeBoxChanged();
-    /// "一覧": the HTML list of the side's candidate file, when there is one.
-    void openCandidateList(core::TableSide side);
 
     core::Settings& m_settings;
     core::Folders& m_folders;

@@ -14,6 +14,7 @@
 #include "ui/app/tmainfrm.h"
 #include "ui/app/transfermodemenu.h"
 #include "ui/app/wordbookfieldinput.h"
+#include "ui/input/candidatelistopener.h"
 #include "ui/input/scriptkeytranslator.h"
 #include "ui/input/symbollibrarypanel.h"
 #include "ui/transfer/transfercontroller.h"
@@ -49,7 +50,8 @@ void TMainFrm::followInputModes()
     // Through the trigger-key input, which records what is inserted as recently used.
     connect(m_symbolLibrary, &SymbolLibraryPanel::symbolChosen, this,
         [this](const QString& text) { m_triggerInput.insertText(TableSide::Foreign, kMainWindowTarget, text); });
-    connect(m_keyPanels, &KeyPanelController::candidateListRequested, this, &TMainFrm::openCandidateList);
+    connect(m_keyPanels, &KeyPanelController::candidateListRequested, this,
+        [this](core::TableSide side) { openCandidateList(m_settings, m_folders, m_shellOpener, side); });
     connectFontPanel();
 }
 

@@ -1,5 +1,6 @@
 #include "core/wordbook/entrylinecounter.h"
 
+#include "core/wordbook/shapemasks.h"
 #include "core/wordbook/wordbookfile.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@ namespace pelinor::core {
 
 namespace {
 
-constexpr qsizetype kBlock = 64;
+constexpr qsizetype kBlock = kShapeBlock;
 
 // The bits below bit `k` (0 to 64).
 quint64 bitsBelow(qsizetype k)
@@ -32,18 +33,23 @@ struct Tally {
 // A line is of the written shape when its quotes are its first and last character plus six separators
 // `","` that do not overlap, and nothing at or below U+000D (U+0000 above all) stands in it. Every other
 // line is split the general way.
-bool isEntryLine(const char16_t* d, qsizetype start, qsizetype end, const Tally& tally)
+[[gnu::noinline]] bool splitsIntoEntry(const char16_t* d, qsizetype start, qsizetype end)
+{
+    return splitEntryLine(QStringView(d + start, end - start)).has_value();
+}
+
+inline bool isEntryLine(const char16_t* d, qsizetype start, qsizetype end, const Tally& tally)
 {
     if (!tally.slow && tally.quotes == 2 * kWordFieldCount && tally.separators == kWordFieldCount - 1 && tally.lone == 2
         && d[start] == u'"' && d[end - 1] == u'"' && !(d[start + 1] == u',' && d[start + 2] == u'"')
         && !(d[end - 2] == u',' && d[end - 3] == u'"'))
         return true;
-    return splitEntryLine(QStringView(d + start, end - start)).has_value();
+    return splitsIntoEntry(d, start, end);
 }
 
-template <typename MaskFunction>
+template <ShapeMasks (*masksAt)(const char16_t*, qsizetype, qsizetype)>
 [[gnu::always_inline]] inline qsizetype countEntriesIn(
-    const char16_t* text, qsizetype size, qsizetype from, qsizetype to, MaskFunction masksAt)
+    const char16_t* text, qsizetype size, qsizetype from, qsizetype to)
 {
     qsizetype count = 0;
     if (from >= to)
@@ -104,28 +110,38 @@ template <typename MaskFunction>
     return count;
 }
 
-qsizetype countEntriesPlain(
-    const char16_t* text, qsizetype size, qsizetype from, qsizetype to, ShapeMaskFunction masksAt)
+qsizetype countEntriesPlain(const char16_t* text, qsizetype size, qsizetype from, qsizetype to)
 {
-    return countEntriesIn(text, size, from, to, masksAt);
+    return countEntriesIn<shapeMasksPlain>(text, size, from, to);
 }
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define PELINOR_HAS_POPCNT_VERSION 1
-// Bits are counted several times per line: with the processor's own instruction where it has one, else by
-// a library call.
-__attribute__((target("popcnt"))) qsizetype countEntriesPopcnt(
-    const char16_t* text, qsizetype size, qsizetype from, qsizetype to, ShapeMaskFunction masksAt)
+#if defined(PELINOR_X86_VECTORS)
+qsizetype countEntriesSse2(const char16_t* text, qsizetype size, qsizetype from, qsizetype to)
 {
-    return countEntriesIn(text, size, from, to, masksAt);
+    return countEntriesIn<shapeMasksSse2>(text, size, from, to);
+}
+
+// Bits are counted several times per line: with the processor's own instruction where it has one.
+__attribute__((target("popcnt"))) qsizetype countEntriesSse2Popcnt(
+    const char16_t* text, qsizetype size, qsizetype from, qsizetype to)
+{
+    return countEntriesIn<shapeMasksSse2>(text, size, from, to);
+}
+
+__attribute__((target("avx2,popcnt"))) qsizetype countEntriesAvx2(
+    const char16_t* text, qsizetype size, qsizetype from, qsizetype to)
+{
+    return countEntriesIn<shapeMasksAvx2>(text, size, from, to);
 }
 #endif
 
 EntryLineCounter::CountFunction countFunction(VectorWidth width)
 {
-#if defined(PELINOR_HAS_POPCNT_VERSION)
-    if (width != VectorWidth::None && __builtin_cpu_supports("popcnt"))
-        return countEntriesPopcnt;
+#if defined(PELINOR_X86_VECTORS)
+    if (width == VectorWidth::Avx2 && __builtin_cpu_supports("popcnt"))
+        return countEntriesAvx2;
+    if (width != VectorWidth::None)
+        return __builtin_cpu_supports("popcnt") ? countEntriesSse2Popcnt : countEntriesSse2;
 #endif
     Q_UNUSED(width);
     return countEntriesPlain;
@@ -136,14 +152,13 @@ EntryLineCounter::CountFunction countFunction(VectorWidth width)
 EntryLineCounter::EntryLineCounter(QStringView text, VectorWidth width)
     : m_data(text.utf16())
     , m_size(text.size())
-    , m_masksAt(shapeMaskFunction(width))
     , m_count(countFunction(width))
 {
 }
 
 qsizetype EntryLineCounter::countEntries(qsizetype from, qsizetype to) const
 {
-    return m_count(m_data, m_size, from, std::min(to, m_size), m_masksAt);
+    return m_count(m_data, m_size, from, std::min(to, m_size));
 }
 
 } // namespace pelinor::core

@@ -24,13 +24,11 @@ public:
     qsizetype countEntries(qsizetype from, qsizetype to) const;
 
     /// How the lines of a text part are counted; the counter picks the version its vector width calls for.
-    using CountFunction
-        = qsizetype (*)(const char16_t* text, qsizetype size, qsizetype from, qsizetype to, ShapeMaskFunction masksAt);
+    using CountFunction = qsizetype (*)(const char16_t* text, qsizetype size, qsizetype from, qsizetype to);
 
 private:
     const char16_t* m_data;
     qsizetype m_size;
-    ShapeMaskFunction m_masksAt;
     CountFunction m_count;
 };
 

@@ -1,36 +1,18 @@
 #include "core/wordbook/textscan.h"
 
+#include "core/wordbook/shapemasks.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
-
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define PELINOR_X86_VECTORS 1
-#include <immintrin.h>
-#endif
 
 namespace pelinor::core {
 
 namespace {
 
-constexpr qsizetype kBlock = 64;
-
-ShapeMasks shapeMasksPlain(const char16_t* text, qsizetype size, qsizetype block)
+ShapeMasks shapeMasksPlainCall(const char16_t* text, qsizetype size, qsizetype block)
 {
-    ShapeMasks masks;
-    const qsizetype count = std::clamp<qsizetype>(size - block, 0, kBlock);
-    const char16_t* p = text + block;
-    for (qsizetype k = 0; k < count; ++k) {
-        const quint64 bit = quint64(1) << k;
-        const char16_t c = p[k];
-        if (c == u'"')
-            masks.quote |= bit;
-        else if (c == u',')
-            masks.comma |= bit;
-        else if (c <= u'\r')
-            masks.low |= bit;
-    }
-    return masks;
+    return shapeMasksPlain(text, size, block);
 }
 
 qsizetype findTextPlain(const char16_t* text, qsizetype size, qsizetype from, const char16_t* part, qsizetype m)
@@ -45,50 +27,30 @@ qsizetype findTextPlain(const char16_t* text, qsizetype size, qsizetype from, co
 
 #if defined(PELINOR_X86_VECTORS)
 
-// Each 16-bit lane of a comparison is all ones or all zeros, so packing two comparisons keeps one byte per
-// character, and the byte mask is the character mask.
-quint64 sse2Bits(__m128i first, __m128i second)
+// Sixteen places at a time are tested for the first, the middle and the last character of the part; only
+// places that pass all three are compared whole. Word book fields repeat a lot (file names that differ in
+// one digit), so two characters alone let through too many places.
+ShapeMasks shapeMasksSse2Call(const char16_t* text, qsizetype size, qsizetype block)
 {
-    return quint64(static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(first, second))));
+    return shapeMasksSse2(text, size, block);
 }
 
-ShapeMasks shapeMasksSse2(const char16_t* text, qsizetype size, qsizetype block)
-{
-    if (block + kBlock > size)
-        return shapeMasksPlain(text, size, block);
-    const __m128i quote = _mm_set1_epi16(u'"');
-    const __m128i comma = _mm_set1_epi16(u',');
-    const __m128i lowLimit = _mm_set1_epi16(u'\r');
-    const __m128i zero = _mm_setzero_si128();
-    ShapeMasks masks;
-    for (int part = 0; part < 4; ++part) {
-        const char16_t* at = text + block + 16 * part;
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 8));
-        const int shift = 16 * part;
-        masks.quote |= sse2Bits(_mm_cmpeq_epi16(a, quote), _mm_cmpeq_epi16(b, quote)) << shift;
-        masks.comma |= sse2Bits(_mm_cmpeq_epi16(a, comma), _mm_cmpeq_epi16(b, comma)) << shift;
-        // c - U+000D saturates to 0 exactly for c <= U+000D.
-        masks.low |= sse2Bits(_mm_cmpeq_epi16(_mm_subs_epu16(a, lowLimit), zero),
-                         _mm_cmpeq_epi16(_mm_subs_epu16(b, lowLimit), zero))
-            << shift;
-    }
-    return masks;
-}
-
-// Sixteen places at a time are tested for the first and the last character of the part; only places that
-// pass both are compared whole.
 qsizetype findTextSse2(const char16_t* text, qsizetype size, qsizetype from, const char16_t* part, qsizetype m)
 {
     const __m128i first = _mm_set1_epi16(static_cast<short>(part[0]));
     const __m128i last = _mm_set1_epi16(static_cast<short>(part[m - 1]));
+    const qsizetype h = m / 2;
+    const __m128i middle = _mm_set1_epi16(static_cast<short>(part[h]));
     const auto middleBytes = static_cast<size_t>(std::max<qsizetype>(m - 2, 0)) * sizeof(char16_t);
     const auto load = [text](qsizetype at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at)); };
     qsizetype i = from;
     for (; i + 16 + m - 1 <= size; i += 16) {
-        const __m128i low = _mm_and_si128(_mm_cmpeq_epi16(load(i), first), _mm_cmpeq_epi16(load(i + m - 1), last));
-        const __m128i high
-            = _mm_and_si128(_mm_cmpeq_epi16(load(i + 8), first), _mm_cmpeq_epi16(load(i + 8 + m - 1), last));
+        const auto matches = [&](qsizetype at) {
+            return _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi16(load(at), first), _mm_cmpeq_epi16(load(at + h), middle)),
+                _mm_cmpeq_epi16(load(at + m - 1), last));
+        };
+        const __m128i low = matches(i);
+        const __m128i high = matches(i + 8);
         auto candidates = static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
         while (candidates != 0) {
             const qsizetype at = i + std::countr_zero(candidates);
@@ -100,39 +62,17 @@ qsizetype findTextSse2(const char16_t* text, qsizetype size, qsizetype from, con
     return findTextPlain(text, size, i, part, m);
 }
 
-// 256-bit packing works within each 128-bit half; the permutation puts the characters back in order.
-__attribute__((target("avx2"))) quint64 avx2Bits(__m256i first, __m256i second)
+__attribute__((target("avx2"))) ShapeMasks shapeMasksAvx2Call(const char16_t* text, qsizetype size, qsizetype block)
 {
-    const __m256i packed = _mm256_permute4x64_epi64(_mm256_packs_epi16(first, second), 0xD8);
-    return quint64(static_cast<unsigned>(_mm256_movemask_epi8(packed)));
+    return shapeMasksAvx2(text, size, block);
 }
 
-__attribute__((target("avx2"))) __m256i avx2Load(const char16_t* at)
+__attribute__((target("avx2"))) __m256i avx2Matches(
+    const char16_t* at, __m256i first, __m256i middle, __m256i last, qsizetype h, qsizetype m)
 {
-    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
-}
-
-__attribute__((target("avx2"))) ShapeMasks shapeMasksAvx2(const char16_t* text, qsizetype size, qsizetype block)
-{
-    if (block + kBlock > size)
-        return shapeMasksPlain(text, size, block);
-    const __m256i quote = _mm256_set1_epi16(u'"');
-    const __m256i comma = _mm256_set1_epi16(u',');
-    const __m256i lowLimit = _mm256_set1_epi16(u'\r');
-    const __m256i zero = _mm256_setzero_si256();
-    ShapeMasks masks;
-    for (int part = 0; part < 2; ++part) {
-        const char16_t* at = text + block + 32 * part;
-        const __m256i a = avx2Load(at);
-        const __m256i b = avx2Load(at + 16);
-        const int shift = 32 * part;
-        masks.quote |= avx2Bits(_mm256_cmpeq_epi16(a, quote), _mm256_cmpeq_epi16(b, quote)) << shift;
-        masks.comma |= avx2Bits(_mm256_cmpeq_epi16(a, comma), _mm256_cmpeq_epi16(b, comma)) << shift;
-        masks.low |= avx2Bits(_mm256_cmpeq_epi16(_mm256_subs_epu16(a, lowLimit), zero),
-                         _mm256_cmpeq_epi16(_mm256_subs_epu16(b, lowLimit), zero))
-            << shift;
-    }
-    return masks;
+    return _mm256_and_si256(
+        _mm256_and_si256(_mm256_cmpeq_epi16(avx2Load(at), first), _mm256_cmpeq_epi16(avx2Load(at + h), middle)),
+        _mm256_cmpeq_epi16(avx2Load(at + m - 1), last));
 }
 
 __attribute__((target("avx2"))) qsizetype findTextAvx2(
@@ -140,13 +80,13 @@ __attribute__((target("avx2"))) qsizetype findTextAvx2(
 {
     const __m256i first = _mm256_set1_epi16(static_cast<short>(part[0]));
     const __m256i last = _mm256_set1_epi16(static_cast<short>(part[m - 1]));
+    const qsizetype h = m / 2;
+    const __m256i middle = _mm256_set1_epi16(static_cast<short>(part[h]));
     const auto middleBytes = static_cast<size_t>(std::max<qsizetype>(m - 2, 0)) * sizeof(char16_t);
     qsizetype i = from;
     for (; i + 32 + m - 1 <= size; i += 32) {
-        const __m256i low = _mm256_and_si256(
-            _mm256_cmpeq_epi16(avx2Load(text + i), first), _mm256_cmpeq_epi16(avx2Load(text + i + m - 1), last));
-        const __m256i high = _mm256_and_si256(_mm256_cmpeq_epi16(avx2Load(text + i + 16), first),
-            _mm256_cmpeq_epi16(avx2Load(text + i + 16 + m - 1), last));
+        const __m256i low = avx2Matches(text + i, first, middle, last, h, m);
+        const __m256i high = avx2Matches(text + i + 16, first, middle, last, h, m);
         auto candidates = static_cast<unsigned>(avx2Bits(low, high));
         while (candidates != 0) {
             const qsizetype at = i + std::countr_zero(candidates);
@@ -185,12 +125,12 @@ ShapeMaskFunction shapeMaskFunction(VectorWidth width)
     switch (width) {
 #if defined(PELINOR_X86_VECTORS)
     case VectorWidth::Avx2:
-        return shapeMasksAvx2;
+        return shapeMasksAvx2Call;
     case VectorWidth::Sse2:
-        return shapeMasksSse2;
+        return shapeMasksSse2Call;
 #endif
     default:
-        return shapeMasksPlain;
+        return shapeMasksPlainCall;
     }
 }
 

@@ -26,8 +26,6 @@
 
 namespace pelinor::ui {
 
-using core::SettingKey;
-
 namespace {
 
 QCheckBox* checkBox(const QString& caption, const QString& objectName)

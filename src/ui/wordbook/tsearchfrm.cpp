@@ -289,13 +289,20 @@ void TSearchFrm::styleSearchBox()
     m_searchBox->setPalette(palette);
     m_searchBox->setAttribute(Qt::WA_InputMethodEnabled, inputMethod);
     m_settings.setInteger(core::SettingKey::SearchIndex, m_fieldChooser->currentIndex());
+    chooseKeyboardLayout();
+    Q_EMIT searchFieldChanged(field);
+}
+
+// The foreign fields in the keyboard-layout modes type with the script's own layout; the others with the
+// layout the user had at start.
+void TSearchFrm::chooseKeyboardLayout()
+{
     if (isLayoutFieldMode()) {
         if (m_setup.selectScriptLayout)
             m_setup.selectScriptLayout();
     } else if (m_setup.restoreStartupLayout) {
         m_setup.restoreStartupLayout();
     }
-    Q_EMIT searchFieldChanged(field);
 }
 
 void TSearchFrm::fieldChosen(int index)
@@ -308,14 +315,8 @@ void TSearchFrm::fieldChosen(int index)
 
 bool TSearchFrm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_searchBox && event->type() == QEvent::FocusIn && searchField() == core::WordField::ForeignWord) {
-        if (isLayoutFieldMode()) {
-            if (m_setup.selectScriptLayout)
-                m_setup.selectScriptLayout();
-        } else if (m_setup.restoreStartupLayout) {
-            m_setup.restoreStartupLayout();
-        }
-    }
+    if (watched == m_searchBox && event->type() == QEvent::FocusIn && searchField() == core::WordField::ForeignWord)
+        chooseKeyboardLayout();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -93,6 +93,7 @@ private:
     void buildTopBar(QWidget* bar);
     QWidget* buildDetails();
     void styleSearchBox();
+    void chooseKeyboardLayout();
     void fieldChosen(int index);
     void resultClicked();
     void inputWord();

@@ -77,6 +77,7 @@ TEST(EntryLineCounter, CountsEveryShapeAsTheReaderDoes)
         u"\"a\",\",\"b\",\"c\",\"d\",\"e\",\"f\""_qs, // thirteen quotes, six separators
         uR"("",",",",","","aa,")"_qs, // six separators, too few quotes for seven fields
         uR"("a","a","",",,,",""","",")"_qs, // the last quote closes a separator
+        uR"(","","",",a,","a","aa","a")"_qs, // the first quote opens a separator
         u"\"a,b\",\"c,\",\",d\",\"\",\"\",\"\",\"\""_qs, // commas inside fields
         u"a,b,c,d,e,f,g"_qs, // unquoted
         u"\"a \"\"q\"\"\",\"\",\"\",\"\",\"\",\"\",\"\""_qs, // doubled quotes

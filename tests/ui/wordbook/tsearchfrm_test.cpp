@@ -214,7 +214,7 @@ private Q_SLOTS:
         world.apply();
         core::Folders folders(core::FolderRoots::fromEnvironment(QString()));
         folders.setUpFolders();
-        ui::Workbench bench(std::move(folders));
+        ui::Workbench bench(folders);
         ui::TMainFrm& window = bench.window();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -50,15 +50,30 @@ FontPanel::FontPanel(QWidget* parent)
     grid->addWidget(m_inputModeBox, 1, 0);
     grid->setColumnStretch(1, 1);
     grid->addWidget(m_sizeBox, 1, 2, Qt::AlignRight);
+    connect(m_fontBox, &QComboBox::currentTextChanged, this, &FontPanel::fontChosen);
 }
 
 void FontPanel::fillFromSettings(const core::Settings& settings)
 {
+    refillFontBox(settings);
+    fillSizeBox(m_sizeBox, 9, 60);
+    m_sizeBox->setEditText(QString::number(settings.integer(core::SettingKey::UsrMainFontSize)));
+}
+
+void FontPanel::refillFontBox(const core::Settings& settings)
+{
+    const QSignalBlocker blocker(m_fontBox);
     fillFontBox(m_fontBox, settings.integer(core::SettingKey::FontMode), settings.scriptCharset());
     if (!selectFontInBox(m_fontBox, settings.text(core::SettingKey::UsrMainFont)))
         m_fontBox->setEditText(QStringLiteral("Times New Roman"));
-    fillSizeBox(m_sizeBox, 9, 60);
-    m_sizeBox->setEditText(QString::number(settings.integer(core::SettingKey::UsrMainFontSize)));
+}
+
+bool FontPanel::showFont(const QString& name)
+{
+    if (!selectFontInBox(m_fontBox, name))
+        return false;
+    Q_EMIT fontChosen(m_fontBox->currentText());
+    return true;
 }
 
 int FontPanel::takeSize(int fallback)

@@ -186,6 +186,11 @@ WordBookContext TMainFrm::wordBookContext()
         .mainWindow = this};
 }
 
+MainWindowPanels TMainFrm::panels()
+{
+    return MainWindowPanels{*m_inputPanel, *m_fontPanel, *m_keyPanels};
+}
+
 void TMainFrm::applyStoredLayout()
 {
     m_wordBooks->applyStoredLayout();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/app/inputmodes.h"
-#include "core/app/settingsdialogvalues.h"
 #include "core/input/tablesets.h"
 #include "core/tables/skippedline.h"
 #include "ui/app/mainactions.h"
@@ -46,7 +45,6 @@ class KeyPanelController;
 class MainSplitters;
 class ScriptKeyTranslator;
 class SymbolLibraryPanel;
-class TextFileCommands;
 class WordBookController;
 
 /// What the main window shows and works with; the workbench builds all of it before the window and it must
@@ -62,6 +60,13 @@ struct MainWindowModel {
     /// The symbol name search and the user's recent and favourite symbols, for the library and the PAD.
     core::SymbolSearchIndex* symbolSearch = nullptr;
     core::SymbolCollections* symbolCollections = nullptr;
+};
+
+/// The main window's panels that change after start-up through the menu commands and the settings dialog.
+struct MainWindowPanels {
+    InputPanel& inputPanel;
+    FontPanel& fontPanel;
+    KeyPanelController& keyPanels;
 };
 
 /// The main window, the workbench: the top bar with the function keys, the transfer controls and the
@@ -93,12 +98,9 @@ public:
     /// Where the PAD was last closed in this run; none before its first closing.
     std::optional<QPoint> padPosition() const { return m_padPosition; }
 
-    /// F8: the settings dialog; what its OK changed is applied, and the program ends when it asks for it.
-    void openSettings();
-    /// Applies what the settings dialog's OK changed to the window, in the dialog's order.
-    void applySettingsChanges(const core::SettingsChanges& changes);
-    /// The text file commands of the "ファイル" menu.
-    TextFileCommands& textFiles() { return *m_textFiles; }
+    /// The panels whose look the menu commands and the settings dialog change; the workbench hands them to
+    /// the parts that own those commands.
+    MainWindowPanels panels();
 
     /// Writes the window's geometry, the splits and the word list's columns into the settings; nothing when
     /// the window was never shown, so the stored values stand.
@@ -128,23 +130,12 @@ private:
     void connectCommands();
     void connectMenus();
     void connectFontPanel();
-    void connectEntryDialogs();
-    void connectUtilities();
-    void checkCodeValues();
-    void openHelp();
-    void showVersion();
-    void choosePhoneticFont();
-    void resetPhoneticFont();
-    void applyPhoneticFont(const QString& family, int size);
-    void applyColour(core::SettingKey key);
     void placeMainWindow();
     void applyScript(const core::ScriptInfo& script);
     void showInputMode(core::InputMode mode);
     void inputModeBoxChanged(int item);
     void fontBoxChanged();
     void sizeBoxChanged();
-    /// "一覧": the HTML list of the side's candidate file, when there is one.
-    void openCandidateList(core::TableSide side);
 
     core::Settings& m_settings;
     core::Folders& m_folders;
@@ -174,7 +165,6 @@ private:
     SymbolLibraryPanel* m_symbolLibrary = nullptr;
     std::array<QLabel*, 2> m_statusPanels{};
     std::optional<QPoint> m_padPosition;
-    TextFileCommands* m_textFiles = nullptr;
 
     bool m_placed = false;
     bool m_closed = false;

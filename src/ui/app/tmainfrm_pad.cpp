@@ -1,18 +1,16 @@
-// The main window's character PAD and the candidate lists it hands to the desktop.
+// The main window's character PAD.
 
 #include "core/app/settings.h"
-#include "core/input/keypanelclick.h"
 #include "core/wordbook/wordbook.h"
-#include "platform/shellopener.h"
 #include "ui/app/commandpanel.h"
 #include "ui/app/keypanelcontroller.h"
 #include "ui/app/tmainfrm.h"
+#include "ui/input/candidatelistopener.h"
 #include "ui/pad/tpadfrm.h"
 #include "ui/transfer/transfercontroller.h"
 #include "ui/wordbook/wordbookcontroller.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 
 namespace pelinor::ui {
 
@@ -49,19 +47,11 @@ PadContext TMainFrm::padContext()
         .transfer = *m_transfer,
         .inputModes = m_inputModes,
         .scriptKeys = *m_scriptKeys,
-        .openCandidateList = [this](core::TableSide side) { openCandidateList(side); },
+        .openCandidateList
+        = [this](core::TableSide side) { openCandidateList(m_settings, m_folders, m_shellOpener, side); },
         .keyboardCaption = m_keyPanels->keyboardCaption(),
         .symbolSearch = m_symbolSearch,
         .symbolCollections = m_symbolCollections};
-}
-
-void TMainFrm::openCandidateList(core::TableSide side)
-{
-    const QString candidateFile
-        = m_settings.text(side == core::TableSide::Phonetic ? SettingKey::PhCandFile : SettingKey::GaCandFile);
-    const QString page = core::candidateListPagePath(m_folders.currentTableFolder(), candidateFile);
-    if (QFileInfo::exists(page))
-        m_shellOpener.openFile(page);
 }
 
 } // namespace pelinor::ui

@@ -13,13 +13,12 @@
 #include "ui/app/mainsplitters.h"
 #include "ui/app/tmainfrm.h"
 #include "ui/app/transfermodemenu.h"
+#include "ui/app/wordbookfieldinput.h"
+#include "ui/input/candidatelistopener.h"
 #include "ui/input/scriptkeytranslator.h"
 #include "ui/input/symbollibrarypanel.h"
 #include "ui/transfer/transfercontroller.h"
-#include "ui/wordbook/tmodfrm.h"
-#include "ui/wordbook/tsearchfrm.h"
 #include "ui/wordbook/wordbookcontroller.h"
-#include "ui/wordbook/wordentrydialog.h"
 #include "ui/wordbook/wordentrydialogs.h"
 
 #include <QAction>
@@ -51,7 +50,8 @@ void TMainFrm::followInputModes()
     // Through the trigger-key input, which records what is inserted as recently used.
     connect(m_symbolLibrary, &SymbolLibraryPanel::symbolChosen, this,
         [this](const QString& text) { m_triggerInput.insertText(TableSide::Foreign, kMainWindowTarget, text); });
-    connect(m_keyPanels, &KeyPanelController::candidateListRequested, this, &TMainFrm::openCandidateList);
+    connect(m_keyPanels, &KeyPanelController::candidateListRequested, this,
+        [this](core::TableSide side) { openCandidateList(m_settings, m_folders, m_shellOpener, side); });
     connectFontPanel();
 }
 
@@ -63,8 +63,7 @@ void TMainFrm::connectControllers(TransferController& transfer, WordBookControll
         &m_inputModes, &core::InputModeController::inputModeChanged, m_transfer, &TransferController::showTransferMode);
     connectCommands();
     connectMenus();
-    connectEntryDialogs();
-    connectUtilities();
+    new WordBookFieldInput(m_triggerInput, m_inputModes, *m_scriptKeys, *m_keyPanels, *m_wordBooks, this);
 }
 
 void TMainFrm::connectCommands()
@@ -86,6 +85,7 @@ void TMainFrm::connectCommands()
     connect(m_actions.focusSwitch, &QAction::triggered, m_inputPanel, &InputPanel::switchFocus);
     connect(m_actions.transfer, &QAction::triggered, m_transfer, &TransferController::transferText);
     connect(m_actions.pad, &QAction::triggered, this, &TMainFrm::padMode);
+    connect(m_actions.option, &QAction::triggered, m_menus.settings, &QAction::trigger);
     connect(m_underStretchBox, &QCheckBox::clicked, this,
         [this](bool on) { m_splitters->applyUnderStretch(on, m_settings); });
 }
@@ -105,52 +105,9 @@ void TMainFrm::connectMenus()
 void TMainFrm::connectFontPanel()
 {
     connect(m_fontPanel->inputModeBox(), &QComboBox::activated, this, &TMainFrm::inputModeBoxChanged);
-    connect(m_fontPanel->fontBox(), &QComboBox::currentTextChanged, this, &TMainFrm::fontBoxChanged);
+    connect(m_fontPanel, &FontPanel::fontChosen, this, &TMainFrm::fontBoxChanged);
     connect(m_fontPanel->sizeBox()->lineEdit(), &QLineEdit::editingFinished, this, &TMainFrm::sizeBoxChanged);
     connect(m_fontPanel->sizeBox(), &QComboBox::activated, this, &TMainFrm::sizeBoxChanged);
-}
-
-void TMainFrm::connectEntryDialogs()
-{
-    // The foreign-word and phonetic fields of the word dialogs convert like the input areas.
-    connect(m_wordBooks, &WordBookController::entryDialogOpening, this, [this](WordEntryDialog* dialog) {
-        const core::InsertionTarget target = qobject_cast<TModFrm*>(dialog) ? core::InsertionTarget::EditDialog
-                                                                            : core::InsertionTarget::RegistrationDialog;
-        m_triggerInput.attach(dialog->foreignWordField(), TableSide::Foreign, target);
-        m_triggerInput.attach(dialog->phoneticField(), TableSide::Phonetic, target);
-        m_triggerInput.setLookupEnabled(
-            dialog->foreignWordField(), core::looksUpForeignTriggerKeys(m_inputModes.mode()));
-        dialog->foreignWordField()->installEventFilter(this);
-    });
-    // The search box converts like the input area of the field it searches: the foreign word (not in the
-    // modes 2 and 3, which type the script's or plain letters) or the phonetic symbols; other fields take
-    // keys as typed.
-    connect(m_wordBooks, &WordBookController::searchWindowOpening, this, [this](TSearchFrm* window) {
-        const auto follow = [this, window](core::WordField field) {
-            QLineEdit* box = window->searchBox();
-            const core::InputMode mode = m_inputModes.mode();
-            const core::InsertionTarget target = core::InsertionTarget::SearchWindow;
-            box->removeEventFilter(this);
-            if (field == core::WordField::ForeignWord) {
-                m_triggerInput.attach(box, TableSide::Foreign, target);
-                m_triggerInput.setLookupEnabled(
-                    box, core::looksUpForeignTriggerKeys(mode) && mode != core::InputMode::RussianLayout);
-                ScriptKeyTranslator& keys = *m_scriptKeys;
-                m_triggerInput.setKeyTranslator(box,
-                    core::isLayoutMode(mode) ? TriggerKeyInput::KeyTranslator(
-                        [&keys, target](const QKeyEvent& event) { return keys.translate(event, target); })
-                                             : TriggerKeyInput::KeyTranslator());
-                box->installEventFilter(this);
-            } else if (field == core::WordField::Phonetic) {
-                m_triggerInput.attach(box, TableSide::Phonetic, target);
-                m_triggerInput.setKeyTranslator(box, TriggerKeyInput::KeyTranslator());
-            } else {
-                m_triggerInput.detach(box);
-            }
-        };
-        connect(window, &TSearchFrm::searchFieldChanged, this, follow);
-        follow(window->searchField());
-    });
 }
 
 void TMainFrm::applyScript(const core::ScriptInfo& script)

@@ -8,10 +8,12 @@
 #include "core/input/symbolsearchsources.h"
 #include "platform/shellopener.h"
 #include "platform/windowsystem.h"
+#include "ui/app/settingslauncher.h"
 #include "ui/app/tmainfrm.h"
 #include "ui/input/triggerkeyinput.h"
 #include "ui/tables/candidateeditorlauncher.h"
 #include "ui/tables/tabletools.h"
+#include "ui/tools/utilitycommands.h"
 #include "ui/transfer/transfercontroller.h"
 #include "ui/wordbook/wordbookcontroller.h"
 
@@ -47,6 +49,8 @@ Workbench::Workbench(const core::Folders& folders, DesktopServices services)
 Workbench::~Workbench()
 {
     // The controllers work on the window's controls, so they go before it.
+    m_settingsLauncher.reset();
+    m_utilities.reset();
     m_tableTools.reset();
     m_candidateEditor.reset();
     m_wordBooks.reset();
@@ -114,6 +118,28 @@ void Workbench::buildControllers()
         .shellOpener = *m_shellOpener,
         .mainWindow = m_window.get(),
         .endProgram = [this] { m_window->close(); }});
+    buildMenuCommands();
+}
+
+void Workbench::buildMenuCommands()
+{
+    const MainWindowPanels panels = m_window->panels();
+    m_utilities = std::make_unique<UtilityCommands>(UtilityCommandsContext{.settings = m_settings,
+        .folders = m_folders,
+        .shellOpener = *m_shellOpener,
+        .inputPanel = panels.inputPanel,
+        .mainWindow = m_window.get()});
+    // A reset, a removal or changed table files end the program as closing the window does.
+    m_settingsLauncher = std::make_unique<SettingsLauncher>(SettingsLauncherContext{.settings = m_settings,
+        .folders = m_folders,
+        .inputModes = *m_inputModes,
+        .inputPanel = panels.inputPanel,
+        .fontPanel = panels.fontPanel,
+        .keyPanels = panels.keyPanels,
+        .wordBooks = *m_wordBooks,
+        .transfer = *m_transfer,
+        .mainWindow = m_window.get(),
+        .endProgram = [this] { m_window->close(); }});
 }
 
 void Workbench::buildSymbolSearch()
@@ -148,6 +174,9 @@ void Workbench::connectControllers()
         &TableTools::openSymbolDatabaseEditor);
     QObject::connect(
         m_window->menus().htmlListTool, &QAction::triggered, m_tableTools.get(), &TableTools::openHtmlListTool);
+    m_utilities->connectMenus(m_window->menus());
+    QObject::connect(
+        m_window->menus().settings, &QAction::triggered, m_settingsLauncher.get(), &SettingsLauncher::open);
 }
 
 void Workbench::start()

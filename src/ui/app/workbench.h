@@ -21,10 +21,12 @@ class WindowSystem;
 namespace pelinor::ui {
 
 class CandidateEditorLauncher;
+class SettingsLauncher;
 class TableTools;
 class TMainFrm;
 class TransferController;
 class TriggerKeyInput;
+class UtilityCommands;
 class WordBookController;
 
 /// The desktop services the workbench uses; a null one is replaced by this platform's own.
@@ -57,6 +59,8 @@ public:
     TransferController& transfer() { return *m_transfer; }
     WordBookController& wordBooks() { return *m_wordBooks; }
     CandidateEditorLauncher& candidateEditor() { return *m_candidateEditor; }
+    UtilityCommands& utilities() { return *m_utilities; }
+    SettingsLauncher& settingsLauncher() { return *m_settingsLauncher; }
     TMainFrm& window() { return *m_window; }
 
 private:
@@ -64,6 +68,7 @@ private:
     void updateShippedFiles();
     void loadPhoneticTables();
     void buildControllers();
+    void buildMenuCommands();
     void buildSymbolSearch();
     void connectControllers();
     void start();
@@ -88,6 +93,8 @@ private:
     std::unique_ptr<WordBookController> m_wordBooks;
     std::unique_ptr<CandidateEditorLauncher> m_candidateEditor;
     std::unique_ptr<TableTools> m_tableTools;
+    std::unique_ptr<UtilityCommands> m_utilities;
+    std::unique_ptr<SettingsLauncher> m_settingsLauncher;
     bool m_systemWriteFailureShown = false;
 };
 

@@ -1,4 +1,5 @@
 #include "core/app/folders.h"
+#include "support/messageboxes.h"
 #include "support/testworld.h"
 #include "support/widgetlookup.h"
 #include "ui/app/fontpanel.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -158,6 +160,50 @@ private Q_SLOTS:
         QCOMPARE(keyboard->keyCaption(q), QStringLiteral("Й"));
         QTest::keyRelease(test::child<QPlainTextEdit>(m_window, "ForeignArea"), Qt::Key_Shift);
         QCOMPARE(keyboard->keyCaption(q), QStringLiteral("й"));
+    }
+
+    void theRegistrationDialogsFieldsConvertLikeTheInputAreas()
+    {
+        // Romaji mode: both fields look up their trigger keys.
+        open();
+        QVERIFY(m_bench->wordBooks().openWordBook(QStringLiteral("あいさつ.utx")));
+        QString foreign;
+        QString phonetic;
+        test::whenModal([&](QWidget* dialog) {
+            auto* foreignField = test::child<QLineEdit>(dialog, "ForeignWordField");
+            foreignField->clear();
+            foreignField->setFocus();
+            QTest::keyClicks(foreignField, QStringLiteral("privet"));
+            foreign = foreignField->text();
+            auto* phoneticField = test::child<QLineEdit>(dialog, "PhoneticField");
+            phoneticField->clear();
+            phoneticField->setFocus();
+            QTest::keyClicks(phoneticField, QStringLiteral("F"));
+            phonetic = phoneticField->text();
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        QTest::keyClick(m_window, Qt::Key_F4);
+        QCOMPARE(foreign, QStringLiteral("привет"));
+        QCOMPARE(phonetic.size(), 1);
+        QVERIFY(phonetic != QStringLiteral("F"));
+
+        // A layout mode: Shift in the foreign-word field shifts the on-screen keyboard as in the input area.
+        open("InputMode,2\r\nRusTWFlg,0\r\n");
+        QVERIFY(m_bench->wordBooks().openWordBook(QStringLiteral("あいさつ.utx")));
+        ui::ScreenKeyboard* keyboard = test::child<ui::ScreenKeyboard>(m_window, "ScreenKeyboard");
+        const int q = 13; // the key of Q: й, Й when shifted
+        QStringList captions;
+        test::whenModal([&](QWidget* dialog) {
+            auto* field = test::child<QLineEdit>(dialog, "ForeignWordField");
+            field->setFocus();
+            QTest::keyPress(field, Qt::Key_Shift);
+            captions << keyboard->keyCaption(q);
+            QTest::keyRelease(field, Qt::Key_Shift);
+            captions << keyboard->keyCaption(q);
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        QTest::keyClick(m_window, Qt::Key_F4);
+        QCOMPARE(captions, QStringList({QStringLiteral("Й"), QStringLiteral("й")}));
     }
 
     void f4RegistersTheTypedWordInTheOpenWordBook()

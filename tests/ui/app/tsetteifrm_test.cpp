@@ -1,4 +1,5 @@
 #include "core/app/folders.h"
+#include "core/app/inputmodecontroller.h"
 #include "core/app/settingkey.h"
 #include "core/app/settings.h"
 #include "support/messageboxes.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
@@ -31,8 +33,10 @@ core::Folders setUpWorld(const test::TestWorld& world)
     return folders;
 }
 
-/// Opens the settings dialog with F8's action and runs `edit` on it while it is shown.
-void withSettingsDialog(ui::TMainFrm& window, std::function<void(ui::TSetteiFrm*)> edit)
+/// Opens the settings dialog with F8's action (or the menu item `item`) and runs `edit` on it while it is
+/// shown.
+void withSettingsDialog(
+    ui::TMainFrm& window, std::function<void(ui::TSetteiFrm*)> edit, const QString& item = QStringLiteral("Settings"))
 {
     bool ran = false;
     test::whenModal(
@@ -45,7 +49,7 @@ void withSettingsDialog(ui::TMainFrm& window, std::function<void(ui::TSetteiFrm*
                 dialog->reject();
         },
         [](QWidget* modal) { return qobject_cast<ui::TSetteiFrm*>(modal) != nullptr; });
-    window.findChild<QAction*>(QStringLiteral("Settings"))->trigger();
+    window.findChild<QAction*>(item)->trigger();
     QVERIFY(ran);
 }
 
@@ -107,6 +111,37 @@ private Q_SLOTS:
         QCOMPARE(again.settings().colour(SettingKey::RomanBg2), (core::ColourRgb{0xFF, 0, 0}));
         QCOMPARE(again.settings().integer(SettingKey::PaTimer), 400);
         again.settings().setDiscardSettings(true);
+    }
+
+    void theCurrentScriptsNewFontShowsAtOnceInTheInputArea()
+    {
+        test::TestWorld world;
+        ui::Workbench bench(setUpWorld(world));
+        ui::TMainFrm& window = bench.window();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(bench.inputModes().script().script, core::Script::Russian);
+        auto* fontBox = test::child<QComboBox>(window, "FontBox");
+        // A font that is neither shown nor already the Russian one, so that OK counts it as changed.
+        const QString storedFont = bench.settings().text(core::scriptInfo(core::Script::Russian).fontKey);
+        QString russianFont;
+        for (int i = 0; i < fontBox->count() && russianFont.isEmpty(); ++i) {
+            if (fontBox->itemText(i) != fontBox->currentText() && fontBox->itemText(i) != storedFont)
+                russianFont = fontBox->itemText(i);
+        }
+        QVERIFY(!russianFont.isEmpty());
+        // Through the menu item "設定(&S)", which F8 stands for.
+        withSettingsDialog(
+            window,
+            [&](ui::TSetteiFrm* dialog) {
+                test::child<QComboBox>(dialog, "RussianFontBox")->setEditText(russianFont);
+                test::child<QPushButton>(dialog, "OkButton")->click();
+            },
+            QStringLiteral("OptionSettings"));
+        QCOMPARE(fontBox->currentText(), russianFont);
+        QCOMPARE(bench.settings().text(SettingKey::UsrMainFont), russianFont);
+        QCOMPARE(test::child<QPlainTextEdit>(window, "ForeignArea")->font().family(), russianFont);
+        bench.settings().setDiscardSettings(true);
     }
 
     void appearanceBarsActAtOnceEvenWhenCancelled()

@@ -11,6 +11,7 @@
 #include "ui/app/workbench.h"
 #include "ui/tools/textfilecommands.h"
 #include "ui/tools/tversionfrm.h"
+#include "ui/tools/utilitycommands.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -69,7 +70,7 @@ private Q_SLOTS:
         QVERIFY(menuItem(window, "FileSave")->isEnabled());
 
         window.areaClear();
-        QVERIFY(bench.window().textFiles().openFile(file));
+        QVERIFY(bench.utilities().textFiles().openFile(file));
         QCOMPARE(area->toPlainText(), QStringLiteral("Доброе утро\nспасибо"));
 
         // "上書き保存" asks before it replaces the file.
@@ -102,11 +103,11 @@ private Q_SLOTS:
                        "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
                 16));
         test::MessageBoxCatcher catcher;
-        QVERIFY(!window.textFiles().openFile(binary));
+        QVERIFY(!bench.utilities().textFiles().openFile(binary));
         QTRY_COMPARE(catcher.texts().size(), 1);
         QVERIFY(catcher.texts().constFirst().contains(QStringLiteral("binary.txt")));
         QCOMPARE(area->toPlainText(), QStringLiteral("keep"));
-        QVERIFY(window.textFiles().currentFile().isEmpty());
+        QVERIFY(bench.utilities().textFiles().currentFile().isEmpty());
         bench.settings().setDiscardSettings(true);
     }
 
@@ -121,13 +122,13 @@ private Q_SLOTS:
         test::MessageBoxCatcher catcher;
         // The disk fills up after three bytes.
         core::setWriteLimitForTesting(3);
-        const bool saved = window.textFiles().saveFile(file);
+        const bool saved = bench.utilities().textFiles().saveFile(file);
         core::setWriteLimitForTesting(-1);
         QVERIFY(!saved);
         QTRY_COMPARE(catcher.texts().size(), 1);
         QVERIFY(catcher.texts().constFirst().contains(QStringLiteral("old.txt")));
         QCOMPARE(world.readBytes(file), QByteArray("old"));
-        QVERIFY(window.textFiles().currentFile().isEmpty());
+        QVERIFY(bench.utilities().textFiles().currentFile().isEmpty());
         bench.settings().setDiscardSettings(true);
     }
 

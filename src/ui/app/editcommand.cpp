@@ -63,9 +63,12 @@ void connectEditMenu(const MainMenus& menus, QWidget* window, const core::Settin
         {menus.remove, EditCommand::Delete},
         {menus.selectAll, EditCommand::SelectAll},
     };
-    for (const auto& [action, command] : commands)
-        QObject::connect(
-            action, &QAction::triggered, window, [window, command] { runEditCommand(window->focusWidget(), command); });
+    for (const auto& entry : commands) {
+        // A lambda cannot capture a structured binding before C++20, and clang 14 still refuses it.
+        const EditCommand command = entry.second;
+        QObject::connect(entry.first, &QAction::triggered, window,
+            [window, command] { runEditCommand(window->focusWidget(), command); });
+    }
 }
 
 } // namespace pelinor::ui

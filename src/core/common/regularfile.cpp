@@ -17,19 +17,6 @@ namespace pelinor::core {
 
 namespace {
 
-QString notRegularMessage(const QString& path)
-{
-    return QCoreApplication::translate("pelinor::core::RegularFile",
-        "ファイル「%1」はデバイスやパイプなどの通常のファイルではないため、読み込みませんでした。")
-        .arg(QDir::toNativeSeparators(path));
-}
-
-QString unreadableMessage(const QString& path, const QString& reason)
-{
-    return QCoreApplication::translate("pelinor::core::RegularFile", "ファイル「%1」を読めませんでした。\n%2")
-        .arg(QDir::toNativeSeparators(path), reason);
-}
-
 // Reads to the end, or to one byte past `maxBytes` when that is positive. The buffer grows with what comes
 // instead of being sized for the limit, which is far above what a table or the settings hold.
 QByteArray readUpTo(QFile& file, qint64 maxBytes)
@@ -54,6 +41,19 @@ QByteArray readUpTo(QFile& file, qint64 maxBytes)
 
 } // namespace
 
+QString notRegularFileMessage(const QString& path)
+{
+    return QCoreApplication::translate("pelinor::core::RegularFile",
+        "ファイル「%1」はデバイスやパイプなどの通常のファイルではないため、読み込みませんでした。")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString unreadableFileMessage(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("pelinor::core::RegularFile", "ファイル「%1」を読めませんでした。\n%2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
 bool openRegularFile(QFile& file, const QString& path, QString* error)
 {
     const auto fail = [error](const QString& message) {
@@ -64,25 +64,25 @@ bool openRegularFile(QFile& file, const QString& path, QString* error)
     // The type is checked before opening: opening a pipe for reading already waits for a writer.
     if (!QFileInfo(path).isFile())
         return fail(QFileInfo::exists(path)
-                ? notRegularMessage(path)
-                : unreadableMessage(
+                ? notRegularFileMessage(path)
+                : unreadableFileMessage(
                     path, QCoreApplication::translate("pelinor::core::RegularFile", "ファイルがありません。")));
 #ifdef Q_OS_UNIX
     // Opened without blocking and checked again, in case the name was replaced in between.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return fail(unreadableMessage(path, qt_error_string(errno)));
+        return fail(unreadableFileMessage(path, qt_error_string(errno)));
     struct stat status = {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return fail(notRegularMessage(path));
+        return fail(notRegularFileMessage(path));
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return fail(unreadableMessage(path, file.errorString()));
+        return fail(unreadableFileMessage(path, file.errorString()));
 #else
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(unreadableMessage(path, file.errorString()));
+        return fail(unreadableFileMessage(path, file.errorString()));
 #endif
     return true;
 }
@@ -99,7 +99,7 @@ FileBytes readFileBytes(const QString& path, qint64 maxBytes)
         return result;
     result.bytes = readUpTo(file, maxBytes);
     if (file.error() != QFileDevice::NoError) {
-        result.error = unreadableMessage(path, file.errorString());
+        result.error = unreadableFileMessage(path, file.errorString());
         result.bytes.clear();
         return result;
     }

@@ -6,6 +6,11 @@
 
 namespace pelinor::core {
 
+/// The message for the user that `path` is a device, a pipe or the like and was not read.
+QString notRegularFileMessage(const QString& path);
+/// The message for the user that `path` could not be read, with the system's reason.
+QString unreadableFileMessage(const QString& path, const QString& reason);
+
 /// Opens `file` for reading the regular file at `path` (or the one a link names). A device, a pipe, a
 /// socket or a folder is never read: /dev/zero gives bytes without end and a pipe waits for a writer, so a
 /// file name in the settings that names one would stop the program. Returns false and, when `error` is

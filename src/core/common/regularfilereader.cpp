@@ -2,8 +2,6 @@
 
 #include "core/common/regularfile.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
@@ -14,24 +12,6 @@
 #endif
 
 namespace pelinor::core {
-
-namespace {
-
-// The messages of openRegularFile(), so that a word book in the list and one opened read the same.
-QString notRegularMessage(const QString& path)
-{
-    return QCoreApplication::translate("pelinor::core::RegularFile",
-        "ファイル「%1」はデバイスやパイプなどの通常のファイルではないため、読み込みませんでした。")
-        .arg(QDir::toNativeSeparators(path));
-}
-
-QString unreadableMessage(const QString& path, const QString& reason)
-{
-    return QCoreApplication::translate("pelinor::core::RegularFile", "ファイル「%1」を読めませんでした。\n%2")
-        .arg(QDir::toNativeSeparators(path), reason);
-}
-
-} // namespace
 
 #ifdef Q_OS_UNIX
 
@@ -57,7 +37,7 @@ void RegularFileReader::open(int folderFd, const QByteArray& name, const QString
             return;
         if (!S_ISREG(before.st_mode)) {
             m_status = Status::Unreadable;
-            m_error = notRegularMessage(path);
+            m_error = notRegularFileMessage(path);
             return;
         }
     }
@@ -67,14 +47,14 @@ void RegularFileReader::open(int folderFd, const QByteArray& name, const QString
         // A listed file that went away since is missing, as it would have been a moment later.
         if (!(knownRegular && errno == ENOENT)) {
             m_status = Status::Unreadable;
-            m_error = unreadableMessage(path, qt_error_string(errno));
+            m_error = unreadableFileMessage(path, qt_error_string(errno));
         }
         return;
     }
     struct stat opened = {};
     if (::fstat(m_fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         m_status = Status::Unreadable;
-        m_error = notRegularMessage(path);
+        m_error = notRegularFileMessage(path);
         return;
     }
     m_size = static_cast<qint64>(opened.st_size);

@@ -1,5 +1,6 @@
 #include "core/wordbook/wordsearch.h"
 
+#include "core/common/folderlisting.h"
 #include "core/wordbook/entrylinecounter.h"
 #include "core/wordbook/textscan.h"
 #include "core/wordbook/wordbookescapes.h"
@@ -126,12 +127,11 @@ QString WordSearchHit::numberText() const
 
 QStringList wordBookFileNames(const QString& folder)
 {
-    if (folder.isEmpty())
-        return {};
-    const QDir dir(folder);
-    if (!dir.exists())
-        return {};
-    return dir.entryList(QStringList{QStringLiteral("*.utx")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    // The same listing as the word book list's, so that results come in the order of its rows.
+    QStringList names;
+    for (const FolderListing::Entry& entry : FolderListing(folder).files(u".utx"))
+        names.append(entry.name);
+    return names;
 }
 
 QList<WordSearchHit> searchWordBookText(QStringView text, const QString& fileName, const WordSearchQuery& query)

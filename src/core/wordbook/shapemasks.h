@@ -17,6 +17,17 @@ namespace pelinor::core {
 
 inline constexpr qsizetype kShapeBlock = 64;
 
+/// Bit k of each mask stands for the character k places after the block's start.
+struct ShapeMasks {
+    quint64 quote = 0;
+    quint64 comma = 0;
+    /// Every character up to U+000D: CR, LF, U+0000, tab and the other controls below them.
+    quint64 low = 0;
+};
+
+// Each version gives the masks of the 64 characters of `text` from `block` on (fewer at the text's end,
+// none past it).
+
 inline ShapeMasks shapeMasksPlain(const char16_t* text, qsizetype size, qsizetype block)
 {
     ShapeMasks masks;
@@ -104,5 +115,20 @@ __attribute__((target("avx2"))) inline ShapeMasks shapeMasksAvx2(const char16_t*
 }
 
 #endif
+
+/// The masks in the version of `width`, for comparing the versions; the counter calls its own directly.
+inline ShapeMasks shapeMasks(const char16_t* text, qsizetype size, qsizetype block, VectorWidth width)
+{
+    switch (width) {
+#if defined(PELINOR_X86_VECTORS)
+    case VectorWidth::Avx2:
+        return shapeMasksAvx2(text, size, block);
+    case VectorWidth::Sse2:
+        return shapeMasksSse2(text, size, block);
+#endif
+    default:
+        return shapeMasksPlain(text, size, block);
+    }
+}
 
 } // namespace pelinor::core

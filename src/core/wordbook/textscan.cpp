@@ -10,11 +10,6 @@ namespace pelinor::core {
 
 namespace {
 
-ShapeMasks shapeMasksPlainCall(const char16_t* text, qsizetype size, qsizetype block)
-{
-    return shapeMasksPlain(text, size, block);
-}
-
 qsizetype findTextPlain(const char16_t* text, qsizetype size, qsizetype from, const char16_t* part, qsizetype m)
 {
     const auto bytes = static_cast<size_t>(m) * sizeof(char16_t);
@@ -30,11 +25,6 @@ qsizetype findTextPlain(const char16_t* text, qsizetype size, qsizetype from, co
 // Sixteen places at a time are tested for the first, the middle and the last character of the part; only
 // places that pass all three are compared whole. Word book fields repeat a lot (file names that differ in
 // one digit), so two characters alone let through too many places.
-ShapeMasks shapeMasksSse2Call(const char16_t* text, qsizetype size, qsizetype block)
-{
-    return shapeMasksSse2(text, size, block);
-}
-
 qsizetype findTextSse2(const char16_t* text, qsizetype size, qsizetype from, const char16_t* part, qsizetype m)
 {
     const __m128i first = _mm_set1_epi16(static_cast<short>(part[0]));
@@ -60,11 +50,6 @@ qsizetype findTextSse2(const char16_t* text, qsizetype size, qsizetype from, con
         }
     }
     return findTextPlain(text, size, i, part, m);
-}
-
-__attribute__((target("avx2"))) ShapeMasks shapeMasksAvx2Call(const char16_t* text, qsizetype size, qsizetype block)
-{
-    return shapeMasksAvx2(text, size, block);
 }
 
 __attribute__((target("avx2"))) __m256i avx2Matches(
@@ -118,20 +103,6 @@ VectorWidth widestVectorWidth()
 {
     static const VectorWidth widest = supportedVectorWidths().last();
     return widest;
-}
-
-ShapeMaskFunction shapeMaskFunction(VectorWidth width)
-{
-    switch (width) {
-#if defined(PELINOR_X86_VECTORS)
-    case VectorWidth::Avx2:
-        return shapeMasksAvx2Call;
-    case VectorWidth::Sse2:
-        return shapeMasksSse2Call;
-#endif
-    default:
-        return shapeMasksPlainCall;
-    }
 }
 
 qsizetype findText(QStringView text, qsizetype from, QStringView part, VectorWidth width)

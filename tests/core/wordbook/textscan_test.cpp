@@ -1,3 +1,4 @@
+#include "core/wordbook/shapemasks.h"
 #include "core/wordbook/textscan.h"
 
 #include <QRandomGenerator>
@@ -74,7 +75,7 @@ TEST(TextScan, ShapeMasksMarkQuotesCommasAndLowCharacters)
                 expected.low |= c <= 0x0d ? bit : 0;
             }
             for (const VectorWidth width : supportedVectorWidths()) {
-                const ShapeMasks masks = shapeMaskFunction(width)(QStringView(text).utf16(), text.size(), block);
+                const ShapeMasks masks = shapeMasks(QStringView(text).utf16(), text.size(), block, width);
                 ASSERT_EQ(masks.quote, expected.quote) << static_cast<int>(width);
                 ASSERT_EQ(masks.comma, expected.comma) << static_cast<int>(width);
                 ASSERT_EQ(masks.low, expected.low) << static_cast<int>(width);

@@ -26,7 +26,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libicu-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libxcb1-dev libxcb-xtest0-dev
+    libxcb1-dev libxcb-xtest0-dev libfontconfig-dev
     xvfb xauth openbox x11-utils xterm
     fonts-noto-cjk fonts-liberation fonts-sil-charis fonts-dejavu-core
     pandoc unrtf libxml2-utils

@@ -1,3 +1,4 @@
+#include "platform/fontsystemloading.h"
 #include "platform/null/nullwindowsystem.h"
 
 namespace pelinor::platform {
@@ -6,6 +7,16 @@ namespace pelinor::platform {
 std::unique_ptr<WindowSystem> createWindowSystem()
 {
     return std::make_unique<NullWindowSystem>(NullWindowSystem::reasonForBuild());
+}
+
+} // namespace pelinor::platform
+
+namespace pelinor::platform {
+
+// Without a desktop backend nothing is known about the font system, so nothing is read ahead.
+FontSystemLoader fontSystemLoader()
+{
+    return nullptr;
 }
 
 } // namespace pelinor::platform

@@ -1,6 +1,7 @@
 #include "ui/app/programentry.h"
 
 #include "core/app/folders.h"
+#include "platform/fontsystemloading.h"
 #include "platform/singleinstance.h"
 #include "ui/app/fontsubstitutes.h"
 #include "ui/app/tmainfrm.h"
@@ -56,6 +57,8 @@ int runProgram(int argc, char** argv)
     platform::SingleInstance instance(QStringLiteral("これはロシア語入力ソフトです"));
     if (!instance.tryAcquire())
         return 0;
+    // The font configuration is read while the application object below connects to the display.
+    platform::FontSystemLoading fontSystem;
 
     // Under Wayland the program runs through XWayland when it can: only X11 lets it find the window the
     // user worked in and deliver the paste there.
@@ -72,6 +75,7 @@ int runProgram(int argc, char** argv)
 
     core::Folders folders(core::FolderRoots::fromEnvironment(executableDir(argc > 0 ? argv[0] : "")));
     const QStringList failures = folders.setUpFolders();
+    fontSystem.wait();
     if (!failures.isEmpty())
         setProgramIcon();
     for (const QString& message : failures)

@@ -1,5 +1,7 @@
 #include "ui/input/keypanelbase.h"
 
+#include "ui/common/fontfamilies.h"
+
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,7 +18,7 @@ KeyPanelBase::KeyPanelBase(
     , m_lowerColour(lowerColour)
 {
     QFont panelFont = font();
-    panelFont.setFamily(fontFamily);
+    setFontFamily(panelFont, fontFamily);
     panelFont.setPointSize(9);
     setFont(panelFont);
     setMinimumSize(100, 120);
@@ -65,6 +67,21 @@ void KeyPanelBase::showMessage(const QString& message)
 
 void KeyPanelBase::relayout()
 {
+    m_geometryStale = true;
+    if (!isVisible()) {
+        m_controlsStale = true;
+        return;
+    }
+    laidOut();
+    placeControls();
+    m_controlsStale = false;
+}
+
+const core::KeyPanelGeometry& KeyPanelBase::laidOut() const
+{
+    if (!m_geometryStale)
+        return m_geometry;
+    m_geometryStale = false;
     // The keys take the panel's width, narrowed one pixel of key width at a time (13 pixels of panel width)
     // until the fourth row leaves the room the panel's own controls need.
     const int room = roomRightOfLastRow();
@@ -74,7 +91,7 @@ void KeyPanelBase::relayout()
         keysWidth -= 13;
         m_geometry = core::KeyPanelGeometry(m_kind, keysWidth, height(), m_faces);
     }
-    placeControls();
+    return m_geometry;
 }
 
 void KeyPanelBase::resizeEvent(QResizeEvent* event)
@@ -83,11 +100,19 @@ void KeyPanelBase::resizeEvent(QResizeEvent* event)
     relayout();
 }
 
+void KeyPanelBase::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_controlsStale)
+        relayout();
+}
+
 KeyPanelBase::Hit KeyPanelBase::hitAt(QPoint point) const
 {
-    if (const int key = m_geometry.keyAt(point); key >= 0)
+    const core::KeyPanelGeometry& geometry = laidOut();
+    if (const int key = geometry.keyAt(point); key >= 0)
         return m_faces.keys[static_cast<size_t>(key)].enabled ? Hit{key, false} : Hit{};
-    if (const int legend = m_geometry.legendAt(point); legend >= 0)
+    if (const int legend = geometry.legendAt(point); legend >= 0)
         return m_faces.legends[static_cast<size_t>(legend)].enabled ? Hit{legend, true} : Hit{};
     return {};
 }
@@ -127,16 +152,16 @@ void KeyPanelBase::leaveEvent(QEvent* event)
 
 void KeyPanelBase::paintEvent(QPaintEvent*)
 {
+    const core::KeyPanelGeometry& geometry = laidOut();
     QPainter painter(this);
     painter.fillRect(QRect(0, 0, width(), colouredHeight), m_background);
     if (m_lowerColour.isValid() && height() > colouredHeight)
         painter.fillRect(QRect(0, colouredHeight, width(), height() - colouredHeight), m_lowerColour);
     for (int i = 0; i < core::KeyPanelFaces::legendCount; ++i)
-        paintFace(painter, m_geometry.legendRect(i), m_faces.legends[static_cast<size_t>(i)], false,
-            m_pressed == Hit{i, true});
-    for (int i = 0; i < core::KeyPanelFaces::keyCount; ++i)
         paintFace(
-            painter, m_geometry.keyRect(i), m_faces.keys[static_cast<size_t>(i)], true, m_pressed == Hit{i, false});
+            painter, geometry.legendRect(i), m_faces.legends[static_cast<size_t>(i)], false, m_pressed == Hit{i, true});
+    for (int i = 0; i < core::KeyPanelFaces::keyCount; ++i)
+        paintFace(painter, geometry.keyRect(i), m_faces.keys[static_cast<size_t>(i)], true, m_pressed == Hit{i, false});
 }
 
 void KeyPanelBase::paintFace(
@@ -158,7 +183,7 @@ void KeyPanelBase::paintFace(
     }
     if (face.caption.isEmpty())
         return;
-    QFont captionFont(m_fontFamily);
+    QFont captionFont = fontOfFamily(m_fontFamily);
     captionFont.setPointSize(face.pointSize > 0 ? face.pointSize : font().pointSize());
     captionFont.setBold(face.bold);
     painter.setFont(captionFont);

@@ -31,8 +31,8 @@ public:
     /// The look of a key (0 to 46) or legend (0 to 47); a blank face outside those.
     core::KeyFace keyFace(int index) const;
     core::KeyFace legendFace(int index) const;
-    QRect keyRect(int index) const { return m_geometry.keyRect(index); }
-    QRect legendRect(int index) const { return m_geometry.legendRect(index); }
+    QRect keyRect(int index) const { return laidOut().keyRect(index); }
+    QRect legendRect(int index) const { return laidOut().legendRect(index); }
     const core::KeyPanelFaces& faces() const { return m_faces; }
 
     /// The colour of the upper band.
@@ -55,9 +55,11 @@ protected:
     KeyPanelBase(core::KeyPanelKind kind, const QString& fontFamily, const QColor& lowerColour, QWidget* parent);
 
     void setFaces(const core::KeyPanelFaces& faces);
-    const core::KeyPanelGeometry& geometry() const { return m_geometry; }
+    const core::KeyPanelGeometry& geometry() const { return laidOut(); }
     void showMessage(const QString& message);
-    /// Lays the keys out for the current size and places the panel's controls.
+    /// Lays the keys out for the current size and places the panel's controls. A hidden panel (one on
+    /// a page behind a tab) does so when it is shown or asked where its keys are: measuring its controls
+    /// loads fonts that nothing on the screen needs yet.
     void relayout();
 
     /// A click on an enabled key (legend false) or legend (legend true).
@@ -69,6 +71,7 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -81,6 +84,8 @@ private:
     };
 
     Hit hitAt(QPoint point) const;
+    /// The key layout for the current size and faces, worked out when first asked for.
+    const core::KeyPanelGeometry& laidOut() const;
     void paintFace(QPainter& painter, const QRect& rect, const core::KeyFace& face, bool raised, bool pressed) const;
 
     core::KeyPanelKind m_kind;
@@ -88,7 +93,9 @@ private:
     QColor m_background;
     QColor m_lowerColour;
     core::KeyPanelFaces m_faces;
-    core::KeyPanelGeometry m_geometry;
+    mutable core::KeyPanelGeometry m_geometry;
+    mutable bool m_geometryStale = true;
+    bool m_controlsStale = true;
     Hit m_pressed;
     MessageHook m_messageHook;
 };

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
 
@@ -307,6 +308,44 @@ private Q_SLOTS:
 
         m_romaji->rebuild(m_tables->sets.foreign(), core::Script::Ukrainian, Qt::yellow);
         QVERIFY(!replace->isVisible());
+    }
+
+    void panelBehindATabIsLaidOutForItsSizeWhenShown()
+    {
+        // The window is resized while the panel's page is hidden; choosing its tab must not show the keys
+        // and the list button of the old size.
+        QTabWidget tabs;
+        tabs.addTab(new QWidget, u"front"_qs);
+        auto* page = new QWidget;
+        tabs.addTab(page, u"back"_qs);
+        auto* panel = new ui::PhoneticKeyPanel(*m_settings, page);
+        panel->rebuild(m_tables->sets.phonetic());
+        tabs.resize(420, 300);
+        tabs.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+        panel->resize(385, 252);
+        QVERIFY(!panel->isVisible());
+        panel->resize(300, 252);
+        tabs.setCurrentIndex(1);
+        QVERIFY(panel->isVisible());
+
+        const auto* list = find<QToolButton>(panel, u"ListButton"_qs);
+        QVERIFY(list->geometry().left() > panel->keyRect(46).right());
+        QVERIFY(panel->rect().contains(list->geometry()));
+        // The same layout as a panel that was on the screen at that size all along.
+        m_phonetic->resize(300, 252);
+        for (const int key : {0, 25, 46})
+            QCOMPARE(panel->keyRect(key), m_phonetic->keyRect(key));
+    }
+
+    void hiddenPanelAnswersWhereItsKeysAre()
+    {
+        ui::PhoneticKeyPanel hidden(*m_settings);
+        hidden.rebuild(m_tables->sets.phonetic());
+        hidden.resize(385, 252);
+        QVERIFY(!hidden.isVisible());
+        for (const int key : {0, 25, 46})
+            QCOMPARE(hidden.keyRect(key), m_phonetic->keyRect(key));
     }
 
 private:

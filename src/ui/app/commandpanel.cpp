@@ -1,6 +1,7 @@
 #include "ui/app/commandpanel.h"
 
 #include "ui/common/deferredfileiconengine.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/transfer/transferindicator.h"
 
 #include <QAction>
@@ -76,7 +77,7 @@ CommandPanel::CommandPanel(const std::array<QAction*, kButtonCount>& commands, Q
     m_modeDisplay->setReadOnly(true);
     m_modeDisplay->setFocusPolicy(Qt::NoFocus);
     m_modeDisplay->setGeometry(476, 28, 102, 24);
-    QFont displayFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont displayFont = fontOfFamily(QStringLiteral("ＭＳ Ｐゴシック"));
     displayFont.setPointSize(11);
     displayFont.setBold(true);
     m_modeDisplay->setFont(displayFont);

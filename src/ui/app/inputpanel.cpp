@@ -1,6 +1,7 @@
 #include "ui/app/inputpanel.h"
 
 #include "core/app/settings.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/common/qtcolours.h"
 
 #include <QLineEdit>
@@ -44,7 +45,7 @@ void InputPanel::applySettings(const core::Settings& settings)
     // The areas convert keys themselves; an input method would take them first.
     m_phoneticArea->setAttribute(Qt::WA_InputMethodEnabled, false);
 
-    QFont foreignFont(settings.text(SettingKey::UsrMainFont));
+    QFont foreignFont = fontOfFamily(settings.text(SettingKey::UsrMainFont));
     foreignFont.setPointSize(settings.integer(fixedSizes ? SettingKey::DispMainFSize : SettingKey::UsrMainFontSize));
     m_foreignArea->setFont(foreignFont);
     m_foreignArea->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -54,7 +55,7 @@ void InputPanel::applySettings(const core::Settings& settings)
 
 void InputPanel::setPhoneticFont(const QString& family, int size)
 {
-    QFont font(family);
+    QFont font = fontOfFamily(family);
     font.setPointSize(size);
     m_phoneticArea->setFont(font);
 }
@@ -112,7 +113,7 @@ void InputPanel::insertIntoForeignArea(const QString& text)
 void InputPanel::setForeignFamily(const QString& family)
 {
     QFont font = m_foreignArea->font();
-    font.setFamily(family);
+    setFontFamily(font, family);
     m_foreignArea->setFont(font);
 }
 

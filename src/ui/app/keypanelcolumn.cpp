@@ -1,5 +1,7 @@
 #include "ui/app/keypanelcolumn.h"
 
+#include "ui/common/fontfamilies.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -28,7 +30,7 @@ QPixmap scriptPicture(int picture)
     painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.5));
     painter.setBrush(look.background);
     painter.drawRoundedRect(QRectF(1, 1, 86, 59), 8, 8);
-    QFont font(QStringLiteral("Times New Roman"));
+    QFont font = fontOfFamily(QStringLiteral("Times New Roman"));
     font.setPixelSize(24);
     font.setBold(true);
     painter.setFont(font);

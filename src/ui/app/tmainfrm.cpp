@@ -10,6 +10,7 @@
 #include "ui/app/keypanelcolumn.h"
 #include "ui/app/keypanelcontroller.h"
 #include "ui/app/mainsplitters.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/common/screenplacement.h"
 #include "ui/input/scriptkeytranslator.h"
 #include "ui/input/symbollibrarypanel.h"
@@ -54,7 +55,7 @@ TMainFrm::TMainFrm(const MainWindowModel& model, QWidget* parent)
     // The window's font comes first and every panel is made inside the window, so that each control is
     // measured once, in the font it shows, instead of in the application's font and again when it
     // moves into the window.
-    QFont windowFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont windowFont = fontOfFamily(QStringLiteral("ＭＳ Ｐゴシック"));
     windowFont.setPixelSize(16);
     setFont(windowFont);
     m_actions = MainActions::build(this);
@@ -140,7 +141,7 @@ void TMainFrm::buildLowerPages(QWidget* central)
 
 void TMainFrm::buildStatusBar()
 {
-    QFont statusFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont statusFont = fontOfFamily(QStringLiteral("ＭＳ Ｐゴシック"));
     statusFont.setPixelSize(12);
     const char* names[] = {"TitleStatusPanel", "FolderStatusPanel"};
     for (size_t i = 0; i < m_statusPanels.size(); ++i) {

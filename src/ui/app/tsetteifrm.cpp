@@ -4,6 +4,7 @@
 #include "core/app/settings.h"
 #include "core/app/userfilecleanup.h"
 #include "ui/app/fontboxes.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/common/qtcolours.h"
 
 #include <QCheckBox>
@@ -46,7 +47,7 @@ TSetteiFrm::TSetteiFrm(core::Settings& settings, const core::Folders& folders, Q
 {
     setObjectName(QStringLiteral("SetteiFrm"));
     setWindowTitle(tr("設定"));
-    QFont windowFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont windowFont = fontOfFamily(QStringLiteral("ＭＳ Ｐゴシック"));
     windowFont.setPixelSize(16);
     setFont(windowFont);
 

@@ -5,6 +5,7 @@
 #include "core/input/candidateslots.h"
 #include "core/input/candidatewindowplacement.h"
 #include "core/input/candidatewindowtexts.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/common/qtcolours.h"
 #include "ui/input/candidatecell.h"
 #include "ui/input/fitfontsize.h"
@@ -55,7 +56,7 @@ const QRect kCorrectionBoxRect(2, 40, 17, 25);
 
 QFont namedFont(const QString& family, int pointSize)
 {
-    QFont font(family);
+    QFont font = fontOfFamily(family);
     font.setPointSize(pointSize);
     return font;
 }

@@ -1,6 +1,7 @@
 #include "ui/input/fitfontsize.h"
 
 #include "core/input/fitfontsize.h"
+#include "ui/common/fontfamilies.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -9,7 +10,7 @@ namespace pelinor::ui {
 
 int fitFontSize(const QString& fontName, int maxHeight, int maxWidth, const QPaintDevice* device)
 {
-    QFont font(fontName);
+    QFont font = fontOfFamily(fontName);
     return core::fitFontSize(maxHeight, maxWidth, [&font, device](int pointSize) {
         font.setPointSize(pointSize);
         const QFontMetrics metrics = device ? QFontMetrics(font, device) : QFontMetrics(font);

@@ -1,6 +1,7 @@
 #include "ui/input/symbollibrarygrid.h"
 
 #include "core/app/settings.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/input/fitfontsize.h"
 #include "ui/input/symbollibraryaccessible.h"
 
@@ -121,7 +122,7 @@ int SymbolLibraryGrid::cellAt(QPoint point) const
 
 QFont SymbolLibraryGrid::symbolFont(int pointSize) const
 {
-    QFont font(m_settings.text(core::SettingKey::UsrMainFont));
+    QFont font = fontOfFamily(m_settings.text(core::SettingKey::UsrMainFont));
     font.setPointSize(std::max(1, pointSize));
     return font;
 }
@@ -213,7 +214,7 @@ void SymbolLibraryGrid::paintCell(QPainter& painter, int index) const
         painter.fillRect(0, 0, w, h, index == m_highlighted ? kHighlight : QColor(Qt::white));
         painter.setPen(Qt::black);
         if (cell.hasLabels()) {
-            QFont labelFont(labelFamily());
+            QFont labelFont = fontOfFamily(labelFamily());
             labelFont.setPointSize(labelSize());
             painter.setFont(labelFont);
             const QFontMetrics metrics(labelFont, this);

@@ -8,6 +8,7 @@
 #include "core/input/symbollibrarygeometry.h"
 #include "core/input/symbollibrarypages.h"
 #include "core/input/symbolsearchindex.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/input/symbollibrarygrid.h"
 
 #include <QComboBox>
@@ -39,7 +40,7 @@ constexpr int kMargin = 8;
 
 QFont fontOf(const QString& family, int pointSize, bool bold = false)
 {
-    QFont font(family);
+    QFont font = fontOfFamily(family);
     font.setPointSize(pointSize);
     font.setBold(bold);
     return font;

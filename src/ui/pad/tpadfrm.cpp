@@ -5,6 +5,7 @@
 #include "core/app/settings.h"
 #include "core/input/scriptlayouts.h"
 #include "ui/app/fontboxes.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/common/qtcolours.h"
 #include "ui/common/screenplacement.h"
 #include "ui/input/phonetickeypanel.h"
@@ -273,7 +274,7 @@ void TPadFrm::applyPageFonts(int page)
     const core::Settings& settings = m_context.settings;
     const bool phonetic = page == PhoneticPage;
 
-    QFont lineFont(settings.text(phonetic ? SettingKey::UsrSubFont : SettingKey::UsrMainFont));
+    QFont lineFont = fontOfFamily(settings.text(phonetic ? SettingKey::UsrSubFont : SettingKey::UsrMainFont));
     lineFont.setPointSize(kInputLinePointSize);
     m_edit->setFont(lineFont);
     QPalette palette = m_edit->palette();
@@ -285,7 +286,7 @@ void TPadFrm::applyPageFonts(int page)
     m_bufferFont
         = core::richTextFontOf(phonetic ? core::TransferArea::Phonetic : core::TransferArea::Foreign, settings);
     m_bufferFont.pointSize = m_transferSize;
-    QFont bufferFont(m_bufferFont.name);
+    QFont bufferFont = fontOfFamily(m_bufferFont.name);
     bufferFont.setPointSize(m_bufferFont.pointSize);
     m_buffer->setFont(bufferFont);
 

@@ -1,5 +1,6 @@
 #include "ui/tables/candidateglyphbox.h"
 
+#include "ui/common/fontfamilies.h"
 #include "ui/input/fitfontsize.h"
 
 #include <QPainter>
@@ -23,12 +24,13 @@ CandidateGlyphBox::CandidateGlyphBox(QWidget* parent)
 
 void CandidateGlyphBox::showGlyph(const QString& glyph, const QString& fontName)
 {
-    if (glyph == m_glyph && (glyph.isEmpty() || m_font.family() == fontName))
+    if (glyph == m_glyph && (glyph.isEmpty() || m_fontName == fontName))
         return;
     m_glyph = glyph;
     if (!glyph.isEmpty()) {
         const int limit = static_cast<int>(std::lround(kSide * 0.8));
-        m_font = QFont(fontName);
+        m_fontName = fontName;
+        m_font = fontOfFamily(fontName);
         m_font.setPointSize(fitFontSize(fontName, limit, limit, this));
     }
     update();

@@ -24,6 +24,7 @@ protected:
 private:
     QString m_glyph;
     QFont m_font;
+    QString m_fontName;
 };
 
 } // namespace pelinor::ui

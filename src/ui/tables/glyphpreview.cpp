@@ -1,5 +1,6 @@
 #include "ui/tables/glyphpreview.h"
 
+#include "ui/common/fontfamilies.h"
 #include "ui/input/fitfontsize.h"
 
 #include <QPainter>
@@ -39,7 +40,7 @@ void GlyphPreview::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), m_frame);
     const QRect inner = rect().adjusted(m_frameWidth, m_frameWidth, -m_frameWidth, -m_frameWidth);
     painter.fillRect(inner, Qt::cyan);
-    QFont font(m_family);
+    QFont font = fontOfFamily(m_family);
     font.setPointSize(
         m_pointSize > 0 ? m_pointSize : fitFontSize(m_family, qRound(height() * 0.8), qRound(width() * 0.8), this));
     painter.setFont(font);

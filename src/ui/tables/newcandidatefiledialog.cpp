@@ -2,6 +2,7 @@
 
 #include "core/tables/candidatefile.h"
 #include "core/tables/newcandidatefilename.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/tables/candidateeditormessages.h"
 
 #include <QButtonGroup>
@@ -52,7 +53,7 @@ NewCandidateFileDialog::NewCandidateFileDialog(const QString& tableFolder, QWidg
     setWindowTitle(tr("候補ファイルの新規作成"));
     setModal(true);
     setFixedSize(600, 500);
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont dialogFont = fontOfFamily(QStringLiteral("ＭＳ Ｐゴシック"));
     // A little smaller than the editor's, so that the guide lines fit the fixed size.
     dialogFont.setPixelSize(14);
     setFont(dialogFont);

@@ -1,5 +1,6 @@
 #include "ui/tables/symbollistdelegate.h"
 
+#include "ui/common/fontfamilies.h"
 #include "ui/tables/symbollistmodel.h"
 
 #include <QAbstractItemView>
@@ -15,7 +16,7 @@ constexpr int kTextIndent = 4;
 
 QFont pointFont(const QString& family, int points)
 {
-    QFont font(family);
+    QFont font = fontOfFamily(family);
     font.setPointSize(points);
     return font;
 }

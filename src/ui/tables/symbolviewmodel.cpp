@@ -1,6 +1,7 @@
 #include "ui/tables/symbolviewmodel.h"
 
 #include "core/common/hexcode.h"
+#include "ui/common/fontfamilies.h"
 
 #include <QHash>
 
@@ -25,7 +26,7 @@ constexpr ColumnInfo kColumns[SymbolViewModel::ColumnCount] = {
 
 QFont pixelFont(const QString& family, int pixels)
 {
-    QFont font(family);
+    QFont font = fontOfFamily(family);
     font.setPixelSize(pixels);
     return font;
 }

@@ -5,6 +5,7 @@
 
 #include "core/app/folders.h"
 #include "core/app/settings.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/tables/candidateglyphbox.h"
 #include "ui/tables/symbolviewdelegate.h"
 #include "ui/tables/symbolviewmodel.h"
@@ -38,7 +39,7 @@ constexpr int kRowHeight = 30;
 
 QFont pixelFont(const QString& family, int pixels)
 {
-    QFont font(family);
+    QFont font = fontOfFamily(family);
     font.setPixelSize(pixels);
     return font;
 }

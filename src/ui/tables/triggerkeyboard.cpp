@@ -2,6 +2,7 @@
 
 #include "core/common/hexcode.h"
 #include "core/tables/triggerkeys.h"
+#include "ui/common/fontfamilies.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -51,7 +52,7 @@ TriggerKeyboard::TriggerKeyboard(QWidget* parent)
     auto* title = new QLabel(tr("■トリガー指定："), this);
     title->move(8, 8);
 
-    QFont keyFont(QStringLiteral("Tahoma"));
+    QFont keyFont = fontOfFamily(QStringLiteral("Tahoma"));
     keyFont.setPixelSize(13);
     const auto addSequence = [&](int count, QChar (*at)(int), bool upperRow) {
         for (int position = 1; position <= count; ++position) {

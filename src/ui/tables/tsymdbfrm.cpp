@@ -5,6 +5,7 @@
 
 #include "core/app/settings.h"
 #include "core/tables/writingsystems.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/tables/glyphpreview.h"
 #include "ui/tables/symbollistdelegate.h"
 #include "ui/tables/symbollistmodel.h"
@@ -65,7 +66,7 @@ TSymDBFrm::TSymDBFrm(const TableToolsContext& context, QWidget* parent)
 {
     setObjectName(QStringLiteral("TSymDBFrm"));
     setWindowTitle(tr("記号データベース"));
-    QFont font(tr("ＭＳ Ｐゴシック"));
+    QFont font = fontOfFamily(tr("ＭＳ Ｐゴシック"));
     font.setPointSize(12);
     setFont(font);
     setMinimumSize(700, 640);
@@ -171,7 +172,7 @@ QWidget* TSymDBFrm::buildEditPanel()
     auto* halves = new QHBoxLayout(panel);
     halves->setContentsMargins(6, 2, 6, 2);
 
-    QFont tahoma(QStringLiteral("Tahoma"));
+    QFont tahoma = fontOfFamily(QStringLiteral("Tahoma"));
     tahoma.setPointSize(12);
     auto* left = new QGridLayout;
     left->addWidget(label(tr("[ 個別編集 ]"), panel), 0, 0, 1, 2);

@@ -1,6 +1,7 @@
 #include "ui/tools/tversionfrm.h"
 
 #include "core/app/programinfo.h"
+#include "ui/common/fontfamilies.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -26,7 +27,7 @@ TVersionFrm::TVersionFrm(QWidget* parent)
     setPalette(sky);
     setAutoFillBackground(true);
 
-    QFont valueFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont valueFont = fontOfFamily(QStringLiteral("ＭＳ Ｐゴシック"));
     valueFont.setPointSize(14);
     valueFont.setBold(true);
 

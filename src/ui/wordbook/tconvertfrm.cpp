@@ -1,6 +1,7 @@
 #include "ui/wordbook/tconvertfrm.h"
 
 #include "core/wordbook/wordbookconversion.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/wordbook/wordbookmessages.h"
 
 #include <QApplication>
@@ -78,7 +79,7 @@ void TConvertFrm::buildControls()
     setWindowTitle(tr("単語帳変換ツール"));
     setModal(true);
     setFixedSize(580, 520);
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont dialogFont = fontOfFamily(QStringLiteral("ＭＳ Ｐゴシック"));
     dialogFont.setPixelSize(16);
     setFont(dialogFont);
 

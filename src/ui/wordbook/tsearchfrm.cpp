@@ -4,6 +4,7 @@
 #include "core/input/combiningmarkreplacement.h"
 #include "core/wordbook/wordbookescapes.h"
 #include "core/wordbook/wordsearchrun.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/common/qtcolours.h"
 #include "ui/wordbook/wordbookmessages.h"
 #include "ui/wordbook/wordsearchmodel.h"
@@ -54,7 +55,7 @@ TSearchFrm::TSearchFrm(core::Settings& settings, SearchWindowSetup setup, QWidge
     setObjectName(QStringLiteral("TSearchFrm"));
     setWindowTitle(tr("単語帳検索"));
     setAttribute(Qt::WA_DeleteOnClose);
-    QFont windowFont(kJapaneseFamily);
+    QFont windowFont = fontOfFamily(kJapaneseFamily);
     windowFont.setPixelSize(19);
     setFont(windowFont);
 
@@ -270,17 +271,17 @@ void TSearchFrm::styleSearchBox()
 {
     const core::WordField field = searchField();
     const int windowSize = font().pointSize() > 0 ? font().pointSize() : QFontInfo(font()).pointSize();
-    QFont boxFont(kJapaneseFamily);
+    QFont boxFont = fontOfFamily(kJapaneseFamily);
     boxFont.setPointSize(qMax(1, windowSize));
     QPalette palette = m_searchBox->palette();
     palette.setColor(QPalette::Base, this->palette().color(QPalette::Base));
     bool inputMethod = true;
     if (field == core::WordField::ForeignWord) {
-        boxFont = QFont(m_settings.text(core::SettingKey::UsrMainFont));
+        boxFont = fontOfFamily(m_settings.text(core::SettingKey::UsrMainFont));
         boxFont.setPointSize(windowSize + 1);
         inputMethod = false;
     } else if (field == core::WordField::Phonetic) {
-        boxFont = QFont(m_settings.text(core::SettingKey::UsrSubFont));
+        boxFont = fontOfFamily(m_settings.text(core::SettingKey::UsrSubFont));
         boxFont.setPointSize(windowSize + 1);
         palette.setColor(QPalette::Base, toQColor(m_settings.colour(core::SettingKey::CandBg)));
         inputMethod = false;

@@ -1,5 +1,7 @@
 #include "ui/wordbook/wordbookdialogstyle.h"
 
+#include "ui/common/fontfamilies.h"
+
 #include <QDialog>
 #include <QLabel>
 
@@ -9,7 +11,7 @@ void setUpWordBookDialog(QDialog* dialog, const QString& caption, QSize size)
 {
     dialog->setWindowTitle(caption);
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    dialog->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
+    dialog->setFont(fontOfFamily(QStringLiteral("ＭＳ Ｐゴシック")));
     dialog->setModal(true);
     // The given size, or what the fonts of this desktop need when that is more.
     dialog->resize(size);

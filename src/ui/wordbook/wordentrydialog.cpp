@@ -4,6 +4,7 @@
 #include "core/app/settings.h"
 #include "core/input/combiningmarkreplacement.h"
 #include "core/wordbook/wordbookescapes.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/common/qtcolours.h"
 #include "ui/wordbook/wordbookmessages.h"
 
@@ -36,7 +37,7 @@ constexpr int kAccentButtonWidth = 28;
 
 QFont dialogFont()
 {
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont font = fontOfFamily(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPixelSize(21);
     return font;
 }
@@ -62,10 +63,10 @@ WordEntryDialog::WordEntryDialog(const core::Settings& settings, const QString& 
     m_japaneseField = addLineField(QStringLiteral("JapaneseField"), tr("■日本語："), 3);
 
     // The foreign word in the font of the foreign-language input area, two points above the dialog's.
-    QFont foreignFont(settings.text(core::SettingKey::UsrMainFont));
+    QFont foreignFont = fontOfFamily(settings.text(core::SettingKey::UsrMainFont));
     foreignFont.setPointSize(QFontInfo(dialogFont()).pointSize() + 2);
     m_foreignField->setFont(foreignFont);
-    QFont phoneticFont(settings.text(core::SettingKey::UsrSubFont));
+    QFont phoneticFont = fontOfFamily(settings.text(core::SettingKey::UsrSubFont));
     phoneticFont.setPixelSize(21);
     m_phoneticField->setFont(phoneticFont);
     const core::ColourRgb background = settings.colour(core::SettingKey::CandBg);

@@ -5,6 +5,7 @@
 #include "core/wordbook/wordbook.h"
 #include "core/wordbook/wordbookescapes.h"
 #include "platform/shellopener.h"
+#include "ui/common/fontfamilies.h"
 #include "ui/common/qtcolours.h"
 #include "ui/wordbook/wordbookmessages.h"
 #include "ui/wordbook/wordlistdelegate.h"
@@ -195,11 +196,11 @@ void WordListPresenter::applySettings()
 {
     const core::Settings& settings = m_context.settings;
     WordListDelegate::Style style;
-    style.foreignFont = QFont(settings.text(core::SettingKey::UsrMainFont));
+    style.foreignFont = fontOfFamily(settings.text(core::SettingKey::UsrMainFont));
     style.foreignFont.setPointSize(qMax(1, settings.integer(core::SettingKey::TnMainFontSize)));
-    style.phoneticFont = QFont(settings.text(core::SettingKey::UsrSubFont));
+    style.phoneticFont = fontOfFamily(settings.text(core::SettingKey::UsrSubFont));
     style.phoneticFont.setPointSize(qMax(1, settings.integer(core::SettingKey::TnSubFontSize)));
-    style.japaneseFont = QFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    style.japaneseFont = fontOfFamily(QStringLiteral("ＭＳ Ｐゴシック"));
     style.japaneseFont.setPointSize(qMax(1, settings.integer(core::SettingKey::TnJpFontSize)));
     const core::ColourRgb background = settings.colour(core::SettingKey::CandBg);
     style.phoneticBackground = toQColor(background);

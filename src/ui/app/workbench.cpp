@@ -1,6 +1,7 @@
 #include "ui/app/workbench.h"
 
 #include "core/app/inputmodecontroller.h"
+#include "core/app/inputmodes.h"
 #include "core/app/shippedfiles.h"
 #include "core/app/versionmarker.h"
 #include "core/input/symbolcollections.h"
@@ -40,6 +41,7 @@ Workbench::Workbench(const core::Folders& folders, DesktopServices services)
     }
     loadSettings();
     updateShippedFiles();
+    scanWordBooksAhead();
     loadPhoneticTables();
     buildControllers();
     connectControllers();
@@ -82,6 +84,16 @@ void Workbench::updateShippedFiles()
         reportSystemWriteFailure(error);
 }
 
+void Workbench::scanWordBooksAhead()
+{
+    // The stored mode's script decides the folder the word book list shows at start. It is read while the
+    // tables are loaded and the window is built; the samples a new version brings are in it by now.
+    const core::InputModeInfo& mode
+        = core::inputModeInfo(core::inputModeFromNumber(m_settings.integer(SettingKey::InputMode)));
+    if (mode.hasScript)
+        m_wordBookScan.start(m_folders.wordBookFolder(core::scriptInfo(mode.script).folder));
+}
+
 void Workbench::loadPhoneticTables()
 {
     // The foreign tables depend on the input mode and are loaded by its switch at start.
@@ -106,7 +118,9 @@ void Workbench::buildControllers()
     m_transfer
         = std::make_unique<TransferController>(m_settings, m_folders, *m_windowSystem, m_window->transferWidgets());
     // Constructed after the settings file was read: it takes the stored dictionary mode.
-    m_wordBooks = std::make_unique<WordBookController>(m_window->wordBookContext());
+    WordBookContext wordBookContext = m_window->wordBookContext();
+    wordBookContext.scanAhead = &m_wordBookScan;
+    m_wordBooks = std::make_unique<WordBookController>(std::move(wordBookContext));
     // A restart after a saved candidate file closes the main window as a normal exit does.
     m_candidateEditor = std::make_unique<CandidateEditorLauncher>(CandidateEditorContext{
         .settings = m_settings, .folders = m_folders, .mainWindow = m_window.get(), .endProgram = [this] {

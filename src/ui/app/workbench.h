@@ -4,6 +4,7 @@
 #include "core/app/settings.h"
 #include "core/input/tablesets.h"
 #include "core/wordbook/wordbook.h"
+#include "core/wordbook/wordbookscanahead.h"
 
 #include <memory>
 
@@ -66,6 +67,7 @@ public:
 private:
     void loadSettings();
     void updateShippedFiles();
+    void scanWordBooksAhead();
     void loadPhoneticTables();
     void buildControllers();
     void buildMenuCommands();
@@ -80,6 +82,7 @@ private:
     core::Settings m_settings;
     core::TableSets m_tables;
     core::WordBook m_wordBook;
+    core::WordBookScanAhead m_wordBookScan;
     std::unique_ptr<platform::WindowSystem> m_ownWindowSystem;
     platform::WindowSystem* m_windowSystem = nullptr;
     std::unique_ptr<platform::ShellOpener> m_ownShellOpener;

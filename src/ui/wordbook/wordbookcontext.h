@@ -14,6 +14,7 @@ namespace pelinor::core {
 class Folders;
 class Settings;
 class WordBook;
+class WordBookScanAhead;
 } // namespace pelinor::core
 
 namespace pelinor::platform {
@@ -43,6 +44,9 @@ struct WordBookContext {
     QWidget* page = nullptr;
     /// Window the dialogs are centred on; the page's window when null.
     QWidget* mainWindow = nullptr;
+    /// The reading of the start folder begun before the window was built; null: folders are read when
+    /// they are listed.
+    core::WordBookScanAhead* scanAhead = nullptr;
 
     /// Asks for a folder (caption, start folder); gives it, or empty on cancel. Default: QFileDialog.
     std::function<QString(QWidget* parent, const QString& caption, const QString& startFolder)> chooseFolder = {};

@@ -6,6 +6,7 @@
 #include "core/wordbook/wordbook.h"
 #include "core/wordbook/wordbookescapes.h"
 #include "core/wordbook/wordbookrow.h"
+#include "core/wordbook/wordbookscanahead.h"
 #include "core/wordbook/wordsearch.h"
 #include "platform/shellopener.h"
 #include "ui/wordbook/tsearchfrm.h"
@@ -252,7 +253,9 @@ void WordBookController::listWordBooks()
 {
     if (m_context.wordBook.isOpen())
         closeWordBook();
-    core::WordBookScan scan = core::scanWordBookFolder(m_folders.currentFolder());
+    const QString folder = m_folders.currentFolder();
+    core::WordBookScan scan
+        = m_context.scanAhead ? m_context.scanAhead->take(folder) : core::scanWordBookFolder(folder);
     m_bookListModel->setRows(std::move(scan.rows));
     m_bookListModel->sortRows(WordBookListModel::GroupColumn, m_groupDirection);
     updateFolderStatus();

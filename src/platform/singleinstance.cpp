@@ -55,8 +55,11 @@ bool SingleInstance::tryAcquire()
         + QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).fileName().toUtf8() + '\n'
         + QSysInfo::machineHostName().toUtf8() + '\n';
     // Who holds the lock is only information, for people and older versions; the lock holds without it.
+    // Written over the old text and cut to its length afterwards: emptying the file first frees its block,
+    // which some file systems pass on to the disk before the call returns.
     [[maybe_unused]] const bool written
-        = ::ftruncate(fd, 0) == 0 && ::write(fd, owner.constData(), static_cast<size_t>(owner.size())) >= 0;
+        = ::pwrite(fd, owner.constData(), static_cast<size_t>(owner.size()), 0) == owner.size()
+        && ::ftruncate(fd, static_cast<off_t>(owner.size())) == 0;
     m_fd = fd;
     return true;
 }

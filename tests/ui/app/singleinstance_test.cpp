@@ -80,6 +80,21 @@ private Q_SLOTS:
         QVERIFY(second.tryAcquire());
         second.release();
 
+        // The file names the holder, and only it, whatever a longer text of an earlier holder held.
+        platform::SingleInstance stale(QStringLiteral("stale"), dir.path());
+        QFile staleFile(stale.lockFilePath());
+        QVERIFY(staleFile.open(QIODevice::WriteOnly));
+        staleFile.write(QByteArray(300, 'x'));
+        staleFile.close();
+        QVERIFY(stale.tryAcquire());
+        QVERIFY(staleFile.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = staleFile.readAll().split('\n');
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.at(0), QByteArray::number(QCoreApplication::applicationPid()));
+        QVERIFY(lines.at(3).isEmpty());
+        staleFile.close();
+        stale.release();
+
         platform::SingleInstance third(QStringLiteral("older"), dir.path());
         QLockFile older(third.lockFilePath());
         QVERIFY(older.tryLock(0));

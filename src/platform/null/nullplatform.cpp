@@ -9,10 +9,6 @@ std::unique_ptr<WindowSystem> createWindowSystem()
     return std::make_unique<NullWindowSystem>(NullWindowSystem::reasonForBuild());
 }
 
-} // namespace pelinor::platform
-
-namespace pelinor::platform {
-
 // Without a desktop backend nothing is known about the font system, so nothing is read ahead.
 FontSystemLoader fontSystemLoader()
 {

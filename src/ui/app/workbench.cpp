@@ -41,7 +41,6 @@ Workbench::Workbench(const core::Folders& folders, DesktopServices services)
     }
     loadSettings();
     updateShippedFiles();
-    scanWordBooksAhead();
     loadPhoneticTables();
     buildControllers();
     connectControllers();
@@ -87,9 +86,8 @@ void Workbench::updateShippedFiles()
 void Workbench::scanWordBooksAhead()
 {
     // The stored mode's script decides the folder the word book list shows at start. It is read while the
-    // tables are loaded and the window is built; the samples a new version brings are in it by now.
-    const core::InputModeInfo& mode
-        = core::inputModeInfo(core::inputModeFromNumber(m_settings.integer(SettingKey::InputMode)));
+    // window is built; the samples a new version brings are in it by now.
+    const core::InputModeInfo& mode = core::inputModeInfo(m_inputModes->mode());
     if (mode.hasScript)
         m_wordBookScan.start(m_folders.wordBookFolder(core::scriptInfo(mode.script).folder));
 }
@@ -104,6 +102,7 @@ void Workbench::loadPhoneticTables()
 void Workbench::buildControllers()
 {
     m_inputModes = std::make_unique<core::InputModeController>(m_settings, m_folders, m_tables);
+    scanWordBooksAhead();
     m_triggerInput = std::make_unique<TriggerKeyInput>(m_tables, m_settings);
     buildSymbolSearch();
     m_window = std::make_unique<TMainFrm>(MainWindowModel{.settings = m_settings,

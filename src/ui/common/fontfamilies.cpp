@@ -1,6 +1,7 @@
 #include "ui/common/fontfamilies.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QSet>
 
 namespace pelinor::ui {
@@ -29,14 +30,22 @@ bool isInstalled(const QString& family)
 
 QStringList installedFamilies(const QString& family)
 {
-    if (family.isEmpty() || isInstalled(family))
-        return {family};
-    QStringList installed;
-    for (const QString& substitute : QFont::substitutes(family)) {
-        if (isInstalled(substitute))
-            installed.append(substitute);
+    // Some controls build their fonts at every paint, so each name is resolved once.
+    static QHash<QString, QStringList> resolved;
+    if (const auto found = resolved.constFind(family); found != resolved.cend())
+        return *found;
+    QStringList families{family};
+    if (!family.isEmpty() && !isInstalled(family)) {
+        QStringList installed;
+        for (const QString& substitute : QFont::substitutes(family)) {
+            if (isInstalled(substitute))
+                installed.append(substitute);
+        }
+        if (!installed.isEmpty())
+            families = installed;
     }
-    return installed.isEmpty() ? QStringList{family} : installed;
+    resolved.insert(family, families);
+    return families;
 }
 
 QFont fontOfFamily(const QString& family)

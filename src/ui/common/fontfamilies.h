@@ -10,7 +10,8 @@ namespace pelinor::ui {
 /// The settings and windows name Windows fonts ("ＭＳ Ｐゴシック", "Times New Roman", ...). Qt finds the same
 /// face through the substitutes, but only after asking the font system to rank every font for the missing
 /// name, once per writing system of the text, which made up a good part of the start-up. What the caller
-/// stores stays the name it was given.
+/// stores stays the name it was given. Each name is resolved once, on the interface thread: the substitutes
+/// are registered at start, before any font is built.
 QStringList installedFamilies(const QString& family);
 
 /// A font of `family`, resolved through installedFamilies().

@@ -3,7 +3,9 @@
 // Besides the elapsed time it reports the processor time each process used until then, which another
 // load on the machine disturbs much less.
 // Runs under the current DISPLAY (an Xvfb server will do); every run gets a fresh process in a temporary
-// home, and the first run of each program is a warm-up that is not counted.
+// home, and the first run of each program is a warm-up that is not counted. The benchmark stays connected
+// to the display while it runs: an X server left without clients resets itself, and the next program to
+// connect would wait for that (about 25 ms with Xvfb) instead of starting.
 //
 //   pelinor_startup_bench [runs [program]]
 //
@@ -23,6 +25,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <poll.h>
 #include <signal.h>
@@ -30,6 +33,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
+#include <xcb/xcb.h>
 
 extern char** environ;
 
@@ -196,6 +200,12 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
         std::fprintf(stderr, "The start-up benchmark needs an X display (for example Xvfb): DISPLAY is not set.\n");
+        return 2;
+    }
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> display(
+        xcb_connect(nullptr, nullptr), &xcb_disconnect);
+    if (xcb_connection_has_error(display.get())) {
+        std::fprintf(stderr, "cannot connect to the X display %s\n", qgetenv("DISPLAY").constData());
         return 2;
     }
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;

@@ -33,16 +33,16 @@ inline WindowOnXServer windowOnXServer(const QWidget& window)
         return place;
     xcb_connection_t* connection = x11->connection();
     const auto client = static_cast<xcb_window_t>(window.winId());
-    const auto free = [](void* reply) { std::free(reply); };
+    const auto release = [](void* reply) { std::free(reply); };
 
-    std::unique_ptr<xcb_get_geometry_reply_t, decltype(free)> own(
-        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, client), nullptr), free);
+    std::unique_ptr<xcb_get_geometry_reply_t, decltype(release)> own(
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, client), nullptr), release);
     if (!own)
         return place;
     const xcb_window_t root = own->root;
-    std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(free)> onRoot(
+    std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(release)> onRoot(
         xcb_translate_coordinates_reply(connection, xcb_translate_coordinates(connection, client, root, 0, 0), nullptr),
-        free);
+        release);
     if (!onRoot)
         return place;
     place.client = QRect(onRoot->dst_x, onRoot->dst_y, own->width, own->height);
@@ -50,8 +50,8 @@ inline WindowOnXServer windowOnXServer(const QWidget& window)
     // Up the tree to the ancestor whose parent is the root: the window manager's frame.
     xcb_window_t outermost = client;
     for (;;) {
-        std::unique_ptr<xcb_query_tree_reply_t, decltype(free)> tree(
-            xcb_query_tree_reply(connection, xcb_query_tree(connection, outermost), nullptr), free);
+        std::unique_ptr<xcb_query_tree_reply_t, decltype(release)> tree(
+            xcb_query_tree_reply(connection, xcb_query_tree(connection, outermost), nullptr), release);
         if (!tree || tree->parent == XCB_WINDOW_NONE)
             return {};
         if (tree->parent == root)
@@ -62,8 +62,8 @@ inline WindowOnXServer windowOnXServer(const QWidget& window)
         place.frame = place.client;
         return place;
     }
-    std::unique_ptr<xcb_get_geometry_reply_t, decltype(free)> frame(
-        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, outermost), nullptr), free);
+    std::unique_ptr<xcb_get_geometry_reply_t, decltype(release)> frame(
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, outermost), nullptr), release);
     if (!frame)
         return {};
     // The frame's own border, if the window manager gives it one, lies outside its x, y, width and height.

@@ -9,7 +9,9 @@
 #include <QThread>
 #include <QtTest>
 
+#include <csignal>
 #include <cstdio>
+#include <sys/prctl.h>
 
 namespace pelinor::test {
 
@@ -32,6 +34,11 @@ public:
             *error = QStringLiteral("Xvfb and openbox are needed (scripts/dev.sh installs them)");
             return false;
         }
+        // The server and the window manager end with this test program, also when it ends without unwinding
+        // (a ctest timeout, a crash, or QtTest options such as -functions that exit at once): left running,
+        // they would hold a display of a shared machine.
+        for (QProcess* p : {&m_server, &m_windowManager})
+            p->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         // -displayfd 1: Xvfb picks a free display and writes its number to standard output when ready.
         m_server.setProgram(xvfb);
         m_server.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),

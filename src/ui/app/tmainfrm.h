@@ -95,7 +95,8 @@ public:
     void padMode();
     /// What a PAD opened now borrows from this window.
     PadContext padContext();
-    /// Where the PAD was last closed in this run; none before its first closing.
+    /// Where the PAD's own area (inside its frame) was when it was last closed in this run; none before its
+    /// first closing.
     std::optional<QPoint> padPosition() const { return m_padPosition; }
 
     /// The panels whose look the menu commands and the settings dialog change; the workbench hands them to

@@ -27,8 +27,10 @@ void TMainFrm::padMode()
         m_transfer->setPadWidgets({&pad, pad.indicator()});
         pad.exec();
         m_transfer->setPadWidgets({});
-        // The next opening in this run starts where this one was closed.
-        m_padPosition = pad.pos();
+        // The next opening in this run starts where this one was closed. The window's own area is kept, not
+        // its frame's corner: Qt measures a widget's frame once while the window manager is still framing
+        // it and may keep that measure, and a frame position taken from it moves the PAD at every opening.
+        m_padPosition = pad.geometry().topLeft();
     }
     // The main window's automatic-paste box follows what the PAD left; changing it runs its own handling.
     // The main window's fields keep their own keyboard layouts, so there is nothing to switch back.

@@ -42,12 +42,4 @@ QRect placedOnScreens(const QWidget* window, const QRect& rect)
     return core::placeOnScreens(rect, availableScreenAreas(), frameOf(window));
 }
 
-QPoint framePositionOnScreens(const QWidget* window, QPoint position)
-{
-    const QMargins frame = frameOf(window);
-    const QPoint corner(frame.left(), frame.top());
-    const QRect placed = core::placeOnScreens(QRect(position + corner, window->size()), availableScreenAreas(), frame);
-    return placed.topLeft() - corner;
-}
-
 } // namespace pelinor::ui

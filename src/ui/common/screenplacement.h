@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QPoint>
 #include <QRect>
 
 class QWidget;
@@ -15,8 +14,5 @@ QList<QRect> availableScreenAreas();
 /// brought onto the screens when it lies off all of them, for instance on a monitor that has since been
 /// removed. A window brought back keeps its title bar and borders on the screen too.
 QRect placedOnScreens(const QWidget* window, const QRect& rect);
-
-/// The same for a position of the window's frame, as move() takes it; the window keeps its size.
-QPoint framePositionOnScreens(const QWidget* window, QPoint position);
 
 } // namespace pelinor::ui

@@ -97,7 +97,7 @@ TPadFrm::TPadFrm(const PadContext& context, std::optional<QPoint> position, QWid
     setWindowTitle(tr("PADモード"));
     if (m_position) {
         // Remembered in this run, but the monitor it was on may have been removed since.
-        move(framePositionOnScreens(this, *m_position));
+        setGeometry(placedOnScreens(this, QRect(*m_position, size())));
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     }

@@ -66,7 +66,8 @@ class TPadFrm : public QDialog {
 public:
     enum Page { RomajiPage = 0, KeyboardPage = 1, PhoneticPage = 2, SymbolSearchPage = 3 };
 
-    /// Builds the PAD; `position` is where it was last closed in this run (none: centred on the screen).
+    /// Builds the PAD; `position` is where its own area (inside the window manager's frame) was when it was
+    /// last closed in this run (none: centred on the screen).
     TPadFrm(const PadContext& context, std::optional<QPoint> position, QWidget* parent = nullptr);
     ~TPadFrm() override;
 

@@ -423,7 +423,9 @@ void TSearchFrm::editWord()
 void TSearchFrm::closeEvent(QCloseEvent* event)
 {
     m_run->cancel();
-    Q_EMIT closing(pos());
+    // The window's own area, not its frame's corner: Qt's measure of the frame can be the one it took while
+    // the window manager was still framing the window, and the window would move at every opening.
+    Q_EMIT closing(geometry().topLeft());
     if (core::isLayoutMode(m_setup.inputMode) && m_setup.selectScriptLayout)
         m_setup.selectScriptLayout();
     QWidget::closeEvent(event);

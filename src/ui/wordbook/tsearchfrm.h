@@ -82,7 +82,7 @@ Q_SIGNALS:
     void inputRequested(const QString& phonetic, const QString& foreignWord);
     /// "この単語を編集する" with a selected result; `dictionary` is true when "辞書" was the scope.
     void editRequested(const pelinor::core::WordSearchHit& hit, bool dictionary);
-    /// The window is closing at this place.
+    /// The window is closing with its own area (inside the window manager's frame) at this place.
     void closing(const QPoint& position);
 
 protected:

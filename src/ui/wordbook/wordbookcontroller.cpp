@@ -554,7 +554,7 @@ void WordBookController::openSearchWindow()
     connect(window, &TSearchFrm::editRequested, this, &WordBookController::editSearchHit);
     Q_EMIT searchWindowOpening(window);
     if (m_searchPosition) {
-        window->move(*m_searchPosition);
+        window->setGeometry(QRect(*m_searchPosition, window->size()));
     } else {
         const QPoint centre = m_context.dialogParent()->geometry().center();
         window->move(centre.x() - window->width() / 2, centre.y() - window->height() / 2);

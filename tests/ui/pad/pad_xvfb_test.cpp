@@ -7,6 +7,7 @@
 #include "support/pastetargetprocess.h"
 #include "support/testworld.h"
 #include "support/xserver.h"
+#include "support/xwindowplace.h"
 #include "ui/app/tmainfrm.h"
 #include "ui/app/workbench.h"
 #include "ui/pad/tpadfrm.h"
@@ -77,7 +78,69 @@ private Q_SLOTS:
         window.close();
     }
 
+    // The PAD opens again where it was last closed. Its place is taken from the X server; Qt's measure of the
+    // window manager's frame is sometimes the one taken while the frame was being built, and a place kept
+    // through it moved the PAD at every opening.
+    void thePadOpensAgainWhereItWasClosed()
+    {
+        test::TestWorld world;
+        world.apply();
+        core::Folders folders(core::FolderRoots::fromEnvironment(QString()));
+        folders.setUpFolders();
+        ui::Workbench bench(folders);
+        ui::TMainFrm& window = bench.window();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QRect first;
+        for (int opening = 0; opening < 3; ++opening) {
+            QRect place;
+            bool ran = false;
+            QTimer poll;
+            connect(&poll, &QTimer::timeout, this, [&] {
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    auto* pad = qobject_cast<ui::TPadFrm*>(w);
+                    if (pad && pad->isVisible() && !ran) {
+                        ran = true;
+                        poll.stop();
+                        place = settledPlace(*pad);
+                        pad->close();
+                    }
+                }
+            });
+            // F7 is a shortcut of the main window: it must have the focus.
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            poll.start(20);
+            QTest::keyClick(&window, Qt::Key_F7);
+            QVERIFY(ran);
+            QTRY_VERIFY(window.isVisible());
+            QVERIFY2(place.isValid(), "the window manager frames the PAD");
+            if (opening == 0)
+                first = place;
+            else
+                QCOMPARE(place, first);
+        }
+        bench.settings().setDiscardSettings(true);
+        window.close();
+    }
+
 private:
+    // Where the window is once the window manager has framed it and Qt knows its place; invalid if that
+    // does not happen.
+    static QRect settledPlace(const QWidget& window)
+    {
+        const auto settled = [&window] {
+            const test::WindowOnXServer place = test::windowOnXServer(window);
+            return place.framed && window.geometry() == place.client;
+        };
+        // On a loaded machine the window manager may take longer than QTRY's usual five seconds.
+        if (!QTest::qWaitFor(settled, 20000))
+            return {};
+        QTest::qWait(300);
+        return test::windowOnXServer(window).client;
+    }
+
     void runOnPad(ui::TPadFrm* pad, ui::TMainFrm& window)
     {
         const auto closer = qScopeGuard([pad] { pad->close(); });

@@ -206,7 +206,7 @@ private Q_SLOTS:
         pad.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pad));
         if (kept)
-            QCOMPARE(pad.pos(), remembered);
+            QCOMPARE(pad.geometry().topLeft(), remembered);
         else
             QVERIFY2(QGuiApplication::primaryScreen()->availableGeometry().contains(pad.frameGeometry()),
                 qPrintable(QStringLiteral("%1,%2").arg(pad.x()).arg(pad.y())));
@@ -524,7 +524,7 @@ private Q_SLOTS:
             mainHidden = !f.window->isVisible();
             bookClosed = !test::child<QAction>(&f.bench->wordBooks(), "WordRegister")->isEnabled();
             pad->move(pad->pos() + QPoint(-90, 40));
-            firstPlace = pad->pos();
+            firstPlace = pad->geometry().topLeft();
             pad->autoPasteBox()->setChecked(false);
             pad->close();
         });
@@ -540,7 +540,7 @@ private Q_SLOTS:
 
         QPoint secondPlace;
         PadDriver second([&](TPadFrm* pad) {
-            secondPlace = pad->pos();
+            secondPlace = pad->geometry().topLeft();
             pad->close();
         });
         QTest::keyClick(f.window, Qt::Key_F7);

@@ -199,12 +199,12 @@ private Q_SLOTS:
         f.controller->openSearchWindow();
         QCOMPARE(f.controller->searchWindow(), window);
         window->move(123, 145);
-        const QPoint place = window->pos();
+        const QPoint place = window->geometry().topLeft();
         window->close();
         QTRY_VERIFY(!f.controller->searchWindow());
         ui::TSearchFrm* again = f.open();
         QVERIFY(again != nullptr);
-        QCOMPARE(again->pos(), place);
+        QCOMPARE(again->geometry().topLeft(), place);
         again->close();
     }
 

@@ -21,6 +21,7 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 using namespace pelinor;
@@ -58,21 +59,7 @@ private Q_SLOTS:
         QVERIFY(system->activateWindow(window.winId()));
         QTRY_VERIFY(window.isActiveWindow());
 
-        bool ran = false;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* pad = qobject_cast<ui::TPadFrm*>(w);
-                if (pad && pad->isVisible() && !ran) {
-                    ran = true;
-                    poll.stop();
-                    runOnPad(pad, window);
-                }
-            }
-        });
-        poll.start(20);
-        QTest::keyClick(&window, Qt::Key_F7);
-        QVERIFY(ran);
+        QVERIFY(openPad(window, [&](ui::TPadFrm* pad) { runOnPad(pad, window); }));
         QTRY_VERIFY(window.isVisible());
         bench.settings().setDiscardSettings(true);
         window.close();
@@ -95,25 +82,13 @@ private Q_SLOTS:
         QRect first;
         for (int opening = 0; opening < 3; ++opening) {
             QRect place;
-            bool ran = false;
-            QTimer poll;
-            connect(&poll, &QTimer::timeout, this, [&] {
-                for (QWidget* w : QApplication::topLevelWidgets()) {
-                    auto* pad = qobject_cast<ui::TPadFrm*>(w);
-                    if (pad && pad->isVisible() && !ran) {
-                        ran = true;
-                        poll.stop();
-                        place = settledPlace(*pad);
-                        pad->close();
-                    }
-                }
-            });
             // F7 is a shortcut of the main window: it must have the focus.
             window.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&window));
-            poll.start(20);
-            QTest::keyClick(&window, Qt::Key_F7);
-            QVERIFY(ran);
+            QVERIFY(openPad(window, [&](ui::TPadFrm* pad) {
+                place = settledPlace(*pad);
+                pad->close();
+            }));
             QTRY_VERIFY(window.isVisible());
             QVERIFY2(place.isValid(), "the window manager frames the PAD");
             if (opening == 0)
@@ -126,6 +101,27 @@ private Q_SLOTS:
     }
 
 private:
+    // Presses F7 on the main window and hands the PAD it opens to `onPad` once it shows; the PAD runs its own
+    // event loop, so the main window's call returns only after the PAD has closed. False if no PAD showed.
+    bool openPad(ui::TMainFrm& window, const std::function<void(ui::TPadFrm*)>& onPad)
+    {
+        bool ran = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* pad = qobject_cast<ui::TPadFrm*>(w);
+                if (pad && pad->isVisible() && !ran) {
+                    ran = true;
+                    poll.stop();
+                    onPad(pad);
+                }
+            }
+        });
+        poll.start(20);
+        QTest::keyClick(&window, Qt::Key_F7);
+        return ran;
+    }
+
     // Where the window is once the window manager has framed it and Qt knows its place; invalid if that
     // does not happen.
     static QRect settledPlace(const QWidget& window)
